@@ -1,0 +1,10 @@
+#include "common/timestamp.h"
+
+namespace vm {
+
+QString timeStamp(const QDateTime& when)
+{
+    return when.toLocalTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+}
+
+} // namespace vm

@@ -1,0 +1,83 @@
+#include "common/win1252.h"
+
+#include <array>
+
+namespace vm {
+
+namespace {
+
+// Characters of the bytes 0x80 to 0x9F; the rest of the code page equals
+// Latin-1. Undefined bytes keep their own value.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+constexpr std::array<char16_t, 256> makeDecodeTable()
+{
+    std::array<char16_t, 256> table{};
+    for (int i = 0; i < 256; ++i) {
+        table[i] = char16_t(i);
+    }
+    for (int i = 0; i < 32; ++i) {
+        table[0x80 + i] = kHighControls[i];
+    }
+    return table;
+}
+
+constexpr std::array<char16_t, 256> kDecode = makeDecodeTable();
+
+char encodeChar(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+        return char(c);
+    }
+    for (int i = 0; i < 32; ++i) {
+        if (kHighControls[i] == c) {
+            return char(0x80 + i);
+        }
+    }
+    return '?';
+}
+
+} // namespace
+
+QString decodeWindows1252(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        out[i] = kDecode[in[i]];
+    }
+    return text;
+}
+
+void appendWindows1252(QByteArray& out, QStringView text)
+{
+    const qsizetype start = out.size();
+    out.resize(start + text.size());
+    char* dst = out.data() + start;
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() &&
+            QChar::isLowSurrogate(text[i + 1].unicode())) {
+            ++i; // one character, one "?"
+            dst[n++] = '?';
+            continue;
+        }
+        dst[n++] = encodeChar(c);
+    }
+    out.resize(start + n);
+}
+
+QByteArray encodeWindows1252(QStringView text)
+{
+    QByteArray out;
+    appendWindows1252(out, text);
+    return out;
+}
+
+} // namespace vm
