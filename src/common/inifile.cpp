@@ -65,11 +65,13 @@ bool sameName(QStringView a, QStringView b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
+// A value ends at a line break. It also ends at a NUL: reading the file stops
+// at a NUL, so one written into a value would lose every line after it.
 QString singleLine(const QString& value)
 {
     qsizetype end = value.size();
     for (qsizetype i = 0; i < value.size(); ++i) {
-        if (value[i] == u'\r' || value[i] == u'\n') {
+        if (value[i] == u'\r' || value[i] == u'\n' || value[i] == u'\0') {
             end = i;
             break;
         }
