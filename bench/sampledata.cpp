@@ -19,10 +19,12 @@ namespace {
 class Dice {
 public:
     explicit Dice(std::uint64_t seed)
-        : m_state(seed) {}
+        : m_state(seed)
+    {}
 
     // A number from 0 to n - 1.
-    int below(int n) {
+    int below(int n)
+    {
         m_state = m_state * 6364136223846793005ULL + 1442695040888963407ULL;
         return int((m_state >> 33) % std::uint64_t(n));
     }
@@ -30,7 +32,8 @@ public:
     // True in about percent of all calls.
     bool chance(int percent) { return below(100) < percent; }
 
-    template <typename T, std::size_t N> const T& pick(const std::array<T, N>& values) {
+    template <typename T, std::size_t N> const T& pick(const std::array<T, N>& values)
+    {
         return values[std::size_t(below(int(N)))];
     }
 
@@ -115,12 +118,14 @@ const std::array<const char16_t*, 5> kPictureNames = {
     u"vorne.jpg", u"Seite links.jpg", u"Detail Führerstand.jpg", u"ovp.png", u"unten.jpg",
 };
 
-QString text(const char16_t* s) {
+QString text(const char16_t* s)
+{
     return QString::fromUtf16(s);
 }
 
 // German decimal text with up to two decimals and no trailing zeros: "129,5".
-QString germanAmount(int cents) {
+QString germanAmount(int cents)
+{
     QString amount = QString::number(cents / 100);
     const int rest = cents % 100;
     if (rest != 0) {
@@ -132,7 +137,8 @@ QString germanAmount(int cents) {
     return amount;
 }
 
-QString attachCell(Dice& dice, int record) {
+QString attachCell(Dice& dice, int record)
+{
     // Each record has its own description file, named after the time it was
     // made; the first one is DESC-20240101-120000.txt.
     const QDateTime made(QDate(2024, 1, 1), QTime(12, 0, 0));
@@ -157,7 +163,8 @@ QString attachCell(Dice& dice, int record) {
 
 } // namespace
 
-ItemList makeSampleVehicleList(int records) {
+ItemList makeSampleVehicleList(int records)
+{
     ItemList list = ItemList::empty(Layout::Vehicle);
     list.setRowCount(records + 1);
     Dice dice(20240101);

@@ -38,7 +38,8 @@ struct Fixture {
 
 Fixture* g_fixture = nullptr;
 
-void BM_Load(benchmark::State& state) {
+void BM_Load(benchmark::State& state)
+{
     for (auto _ : state) {
         vm::ItemList list = vm::ItemList::empty(vm::Layout::Vehicle);
         const vm::Status status = vm::LoadListFile(list, g_fixture->listPath);
@@ -53,7 +54,8 @@ void BM_Load(benchmark::State& state) {
 
 // Reading the file and cutting it into lines and fields, each field kept as
 // its own byte array: the least a list reader has to do with these bytes.
-void BM_LoadBaseline(benchmark::State& state) {
+void BM_LoadBaseline(benchmark::State& state)
+{
     for (auto _ : state) {
         QFile file(g_fixture->listPath);
         if (!file.open(QIODevice::ReadOnly)) {
@@ -95,7 +97,8 @@ void BM_LoadBaseline(benchmark::State& state) {
     }
 }
 
-void BM_Save(benchmark::State& state) {
+void BM_Save(benchmark::State& state)
+{
     for (auto _ : state) {
         const vm::Status status = vm::SaveListFile(g_fixture->loaded, g_fixture->savePath);
         if (!status) {
@@ -106,7 +109,8 @@ void BM_Save(benchmark::State& state) {
 }
 
 // Writing the same bytes in one piece to a plain file.
-void BM_SaveBaseline(benchmark::State& state) {
+void BM_SaveBaseline(benchmark::State& state)
+{
     for (auto _ : state) {
         QFile file(g_fixture->baselinePath);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
@@ -129,7 +133,8 @@ class TimingReporter : public benchmark::ConsoleReporter {
 public:
     using benchmark::ConsoleReporter::ConsoleReporter;
 
-    void ReportRuns(const std::vector<Run>& reports) override {
+    void ReportRuns(const std::vector<Run>& reports) override
+    {
         for (const Run& run : reports) {
             if (run.error_occurred || run.iterations <= 0) {
                 continue;
@@ -147,7 +152,8 @@ public:
         benchmark::ConsoleReporter::ReportRuns(reports);
     }
 
-    std::optional<double> secondsPerIteration(const std::string& name) const {
+    std::optional<double> secondsPerIteration(const std::string& name) const
+    {
         const auto found = m_timings.find(name);
         if (found == m_timings.end()) {
             return std::nullopt;
@@ -172,7 +178,8 @@ private:
 };
 
 void printRatio(const TimingReporter& reporter, const char* label, const std::string& operation,
-                const std::string& baseline) {
+                const std::string& baseline)
+{
     const std::optional<double> op = reporter.secondsPerIteration(operation);
     const std::optional<double> base = reporter.secondsPerIteration(baseline);
     if (op && base && *base > 0) {
@@ -182,7 +189,8 @@ void printRatio(const TimingReporter& reporter, const char* label, const std::st
 
 // Writes the generated list and reads it back; the benchmarks only make sense
 // when the file holds exactly the list and the list writes exactly the file.
-bool prepare(Fixture& fixture, const QTemporaryDir& dir) {
+bool prepare(Fixture& fixture, const QTemporaryDir& dir)
+{
     fixture.listPath = dir.filePath(QStringLiteral("LOKS.TXT"));
     fixture.savePath = dir.filePath(QStringLiteral("SAVED.TXT"));
     fixture.baselinePath = dir.filePath(QStringLiteral("BASELINE.TXT"));
@@ -227,7 +235,8 @@ bool prepare(Fixture& fixture, const QTemporaryDir& dir) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;

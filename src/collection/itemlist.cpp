@@ -10,21 +10,21 @@ int layoutColumnCount(Layout layout)
 const QStringList& layoutHeaders(Layout layout)
 {
     static const QStringList vehicle = {
-        QStringLiteral("#"),          QStringLiteral("Art"),         QStringLiteral("Baureihe"),
-        QStringLiteral("Bahnver."),   QStringLiteral("Ep."),         QStringLiteral("Nenn"),
-        QStringLiteral("Hersteller"), QStringLiteral("Artikel-Nr."), QStringLiteral("Antr./Dec."),
-        QStringLiteral("Adr."),       QStringLiteral("Licht"),       QStringLiteral("F1"),
-        QStringLiteral("F2"),         QStringLiteral("F3"),          QStringLiteral("F4"),
-        QStringLiteral("Zust."),      QStringLiteral("OVP"),         QStringLiteral("Attach"),
-        QStringLiteral("Preis"),      QStringLiteral("Datum"),       QStringLiteral("Baujahr"),
-        QStringLiteral("Katalogwert"), QStringLiteral("Länge"),      QStringLiteral("Anzahl"),
+        QStringLiteral("#"),           QStringLiteral("Art"),         QStringLiteral("Baureihe"),
+        QStringLiteral("Bahnver."),    QStringLiteral("Ep."),         QStringLiteral("Nenn"),
+        QStringLiteral("Hersteller"),  QStringLiteral("Artikel-Nr."), QStringLiteral("Antr./Dec."),
+        QStringLiteral("Adr."),        QStringLiteral("Licht"),       QStringLiteral("F1"),
+        QStringLiteral("F2"),          QStringLiteral("F3"),          QStringLiteral("F4"),
+        QStringLiteral("Zust."),       QStringLiteral("OVP"),         QStringLiteral("Attach"),
+        QStringLiteral("Preis"),       QStringLiteral("Datum"),       QStringLiteral("Baujahr"),
+        QStringLiteral("Katalogwert"), QStringLiteral("Länge"),       QStringLiteral("Anzahl"),
         QStringLiteral("Dig.Fmt."),
     };
     static const QStringList accessory = {
-        QStringLiteral("#"),          QStringLiteral("Art"),        QStringLiteral("Bezeichnung"),
-        QStringLiteral("Bahnver."),   QStringLiteral("Ep."),        QStringLiteral("Nenn"),
+        QStringLiteral("#"),          QStringLiteral("Art"),         QStringLiteral("Bezeichnung"),
+        QStringLiteral("Bahnver."),   QStringLiteral("Ep."),         QStringLiteral("Nenn"),
         QStringLiteral("Hersteller"), QStringLiteral("Artikel-Nr."), QStringLiteral("Zust."),
-        QStringLiteral("OVP"),        QStringLiteral("Preis"),      QStringLiteral("Datum"),
+        QStringLiteral("OVP"),        QStringLiteral("Preis"),       QStringLiteral("Datum"),
         QStringLiteral("Baujahr"),    QStringLiteral("Katalogwert"), QStringLiteral("Länge"),
         QStringLiteral("Attach"),     QStringLiteral("Anzahl"),
     };
@@ -41,8 +41,7 @@ QList<int> hiddenColumns(Layout layout)
 
 ItemList::ItemList(Layout layout)
     : m_layout(layout)
-{
-}
+{}
 
 ItemList ItemList::empty(Layout layout)
 {

@@ -5,8 +5,7 @@ namespace vm {
 ItemListModel::ItemListModel(ItemList& list, QObject* parent)
     : QAbstractTableModel(parent)
     , m_list(list)
-{
-}
+{}
 
 int ItemListModel::rowCount(const QModelIndex& parent) const
 {

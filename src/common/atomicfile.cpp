@@ -37,9 +37,8 @@ Status writeFileAtomically(const QString& path, const std::function<bool(QIODevi
 
 Status writeFileAtomically(const QString& path, const QByteArray& content)
 {
-    return writeFileAtomically(path, [&content](QIODevice& device) {
-        return device.write(content) == content.size();
-    });
+    return writeFileAtomically(
+        path, [&content](QIODevice& device) { return device.write(content) == content.size(); });
 }
 
 Status readWholeFile(const QString& path, QByteArray& content)

@@ -83,8 +83,7 @@ QString singleLine(const QString& value)
 
 IniFile::IniFile(const QString& path)
     : m_path(path)
-{
-}
+{}
 
 Status IniFile::load()
 {
@@ -171,8 +170,8 @@ QString IniFile::value(const QString& section, const QString& key, const QString
     }
     const QString& text = m_lines[line];
     QStringView v = trimBlanks(QStringView(text).sliced(text.indexOf(u'=') + 1));
-    if (v.size() >= 2 && ((v.front() == u'"' && v.back() == u'"') ||
-                          (v.front() == u'\'' && v.back() == u'\''))) {
+    if (v.size() >= 2 &&
+        ((v.front() == u'"' && v.back() == u'"') || (v.front() == u'\'' && v.back() == u'\''))) {
         v = v.sliced(1, v.size() - 2);
     }
     return v.left(maxLength).toString();

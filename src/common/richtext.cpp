@@ -43,7 +43,8 @@ constexpr char16_t kObjectReplacement = 0xFFFC;
 // Appends text to out the way RTF wants it: 7-bit ASCII, with special
 // characters as control symbols. needDelimiter is true while the last thing
 // written was a control word, which a letter, digit or space would extend.
-void appendEscaped(QByteArray& out, QStringView text, bool& needDelimiter) {
+void appendEscaped(QByteArray& out, QStringView text, bool& needDelimiter)
+{
     const auto controlWord = [&](const char* word) {
         out += '\\';
         out += word;
@@ -128,7 +129,8 @@ struct RunFormat {
 class RtfWriter {
 public:
     explicit RtfWriter(const QTextDocument& doc)
-        : m_doc(doc) {
+        : m_doc(doc)
+    {
         const QFont font = doc.defaultFont();
         QString family = font.family();
         if (family.isEmpty()) {
@@ -138,7 +140,8 @@ public:
         m_defaultPointSize = font.pointSizeF() > 0 ? font.pointSizeF() : 12.0;
     }
 
-    QByteArray write() {
+    QByteArray write()
+    {
         for (QTextBlock block = m_doc.begin(); block.isValid(); block = block.next()) {
             writeBlock(block);
         }
@@ -164,7 +167,8 @@ public:
     }
 
 private:
-    void writeBlock(const QTextBlock& block) {
+    void writeBlock(const QTextBlock& block)
+    {
         word("pard");
         const Qt::Alignment align = block.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
         if (align & Qt::AlignHCenter) {
@@ -187,18 +191,21 @@ private:
         m_needDelimiter = false;
     }
 
-    void word(const char* name) {
+    void word(const char* name)
+    {
         m_body += '\\';
         m_body += name;
         m_needDelimiter = true;
     }
 
-    void word(const char* name, int param) {
+    void word(const char* name, int param)
+    {
         word(name);
         m_body += QByteArray::number(param);
     }
 
-    void changeTo(const RunFormat& f) {
+    void changeTo(const RunFormat& f)
+    {
         if (f.font != m_current.font) {
             word("f", f.font);
         }
@@ -220,7 +227,8 @@ private:
         m_current = f;
     }
 
-    RunFormat runFormat(const QTextCharFormat& fmt) {
+    RunFormat runFormat(const QTextCharFormat& fmt)
+    {
         RunFormat f;
         f.bold = fmt.fontWeight() > QFont::Medium;
         f.italic = fmt.fontItalic();
@@ -233,7 +241,8 @@ private:
         return f;
     }
 
-    QString familyOf(const QTextCharFormat& fmt) const {
+    QString familyOf(const QTextCharFormat& fmt) const
+    {
         if (fmt.hasProperty(QTextFormat::FontFamilies)) {
             const QStringList families = fmt.fontFamilies().toStringList();
             if (!families.isEmpty() && !families.first().isEmpty()) {
@@ -247,7 +256,8 @@ private:
         return m_fonts.first();
     }
 
-    int fontIndex(const QString& family) {
+    int fontIndex(const QString& family)
+    {
         qsizetype index = m_fonts.indexOf(family);
         if (index < 0) {
             index = m_fonts.size();
@@ -257,7 +267,8 @@ private:
     }
 
     // Index into the colour table; 0 is the automatic colour.
-    int colorIndex(const QTextCharFormat& fmt) {
+    int colorIndex(const QTextCharFormat& fmt)
+    {
         const QBrush brush = fmt.foreground();
         if (brush.style() == Qt::NoBrush) {
             return 0;
@@ -356,18 +367,22 @@ constexpr std::array kUnderlineWords = {
     QByteArrayView("ulth"), QByteArrayView("ulw"), QByteArrayView("ulwave"),
 };
 
-template <typename Range> bool contains(const Range& range, QByteArrayView word) {
+template <typename Range> bool contains(const Range& range, QByteArrayView word)
+{
     return std::find(range.begin(), range.end(), word) != range.end();
 }
 
-bool isLetter(char c) {
+bool isLetter(char c)
+{
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
-bool isDigit(char c) {
+bool isDigit(char c)
+{
     return c >= '0' && c <= '9';
 }
 
-int hexValue(char c) {
+int hexValue(char c)
+{
     if (c >= '0' && c <= '9') {
         return c - '0';
     }
@@ -380,7 +395,8 @@ int hexValue(char c) {
     return -1;
 }
 
-const QString& windows1252Table() {
+const QString& windows1252Table()
+{
     static const QString table = [] {
         QByteArray all(256, '\0');
         for (int b = 0; b < 256; ++b) {
@@ -395,9 +411,11 @@ class RtfReader {
 public:
     RtfReader(const QByteArray& data, QTextDocument& doc)
         : m_data(data)
-        , m_doc(doc) {}
+        , m_doc(doc)
+    {}
 
-    void read() {
+    void read()
+    {
         const bool undo = m_doc.isUndoRedoEnabled();
         m_doc.setUndoRedoEnabled(false);
         m_doc.clear();
@@ -443,7 +461,8 @@ private:
 
     State& state() { return m_stack.back(); }
 
-    void parse() {
+    void parse()
+    {
         const qsizetype size = m_data.size();
         while (m_pos < size) {
             const char c = m_data[m_pos++];
@@ -471,7 +490,8 @@ private:
         }
     }
 
-    void openGroup() {
+    void openGroup()
+    {
         m_skipFallback = 0;
         m_groupStart = true;
         if (m_stack.size() < kMaxDepth) {
@@ -482,7 +502,8 @@ private:
     }
 
     // False when the group that holds the whole document has ended.
-    bool closeGroup() {
+    bool closeGroup()
+    {
         m_skipFallback = 0;
         m_groupStart = false;
         if (m_excessDepth > 0) {
@@ -499,7 +520,8 @@ private:
         return m_stack.size() > 1;
     }
 
-    void controlSequence() {
+    void controlSequence()
+    {
         const qsizetype size = m_data.size();
         if (m_pos >= size) {
             return; // the input ends after the backslash
@@ -541,7 +563,8 @@ private:
         controlWord(word, hasParam, param);
     }
 
-    void controlSymbol(char c, bool groupStart) {
+    void controlSymbol(char c, bool groupStart)
+    {
         if (c == '\'') {
             const qsizetype size = m_data.size();
             const int high = m_pos < size ? hexValue(m_data[m_pos]) : -1;
@@ -589,7 +612,8 @@ private:
         }
     }
 
-    void controlWord(QByteArrayView word, bool hasParam, int param) {
+    void controlWord(QByteArrayView word, bool hasParam, int param)
+    {
         if (word == "bin") {
             // Binary data of the given length follows; it is skipped as one
             // character, and its bytes must not be read as RTF.
@@ -675,7 +699,8 @@ private:
         }
     }
 
-    void fontTableWord(QByteArrayView word, bool hasParam, int param) {
+    void fontTableWord(QByteArrayView word, bool hasParam, int param)
+    {
         if (word == "f" && hasParam) {
             storeFontName();
             m_fontNumber = param;
@@ -686,7 +711,8 @@ private:
         }
     }
 
-    void colorTableWord(QByteArrayView word, int param) {
+    void colorTableWord(QByteArrayView word, int param)
+    {
         const int value = std::clamp(param, 0, 255);
         if (word == "red") {
             m_red = value;
@@ -700,7 +726,8 @@ private:
         m_colorSet = true;
     }
 
-    void unicodeChar(int param) {
+    void unicodeChar(int param)
+    {
         const int code = param < 0 ? param + 65536 : param;
         if (code < 0 || code > 0xFFFF) {
             return; // not a character; the fallback text stands in for it
@@ -711,7 +738,8 @@ private:
 
     // After \u, the next characters are the fallback for readers that do not
     // know \u; a control word or symbol there counts as one character.
-    bool consumeFallback() {
+    bool consumeFallback()
+    {
         if (m_skipFallback > 0) {
             --m_skipFallback;
             return true;
@@ -721,7 +749,8 @@ private:
 
     // A byte of text; escaped is true for \'xx and \\ \{ \}, which never
     // have a meaning in the font or colour table.
-    void textByte(uchar byte, bool escaped) {
+    void textByte(uchar byte, bool escaped)
+    {
         if (consumeFallback()) {
             return;
         }
@@ -747,7 +776,8 @@ private:
         }
     }
 
-    void appendChar(char16_t c) {
+    void appendChar(char16_t c)
+    {
         State& s = state();
         if (s.dest == Destination::FontTable) {
             m_fontName += QChar(c);
@@ -772,7 +802,8 @@ private:
         m_text += QChar(c);
     }
 
-    void flushText() {
+    void flushText()
+    {
         if (m_text.isEmpty()) {
             return;
         }
@@ -781,7 +812,8 @@ private:
         m_text.clear();
     }
 
-    void openBlock() {
+    void openBlock()
+    {
         if (m_blockOpen) {
             return;
         }
@@ -791,7 +823,8 @@ private:
         m_blockOpen = true;
     }
 
-    void applyBlockFormat() {
+    void applyBlockFormat()
+    {
         QTextBlockFormat format;
         if (state().align != Qt::AlignLeft) {
             format.setAlignment(state().align);
@@ -799,7 +832,8 @@ private:
         m_cursor.setBlockFormat(format);
     }
 
-    void endParagraph() {
+    void endParagraph()
+    {
         flushText();
         openBlock();
         applyBlockFormat();
@@ -807,7 +841,8 @@ private:
         ++m_blockCount;
     }
 
-    QTextCharFormat charFormat(const CharState& chars) const {
+    QTextCharFormat charFormat(const CharState& chars) const
+    {
         QTextCharFormat format;
         if (chars.bold) {
             format.setFontWeight(QFont::Bold);
@@ -829,7 +864,8 @@ private:
         return format;
     }
 
-    void storeFontName() {
+    void storeFontName()
+    {
         const QString name = m_fontName.trimmed();
         if (!name.isEmpty() && !m_fonts.contains(m_fontNumber)) {
             m_fonts.insert(m_fontNumber, name);
@@ -837,7 +873,8 @@ private:
         m_fontName.clear();
     }
 
-    void startColor() {
+    void startColor()
+    {
         m_red = m_green = m_blue = 0;
         m_colorSet = false;
     }
@@ -871,15 +908,18 @@ private:
 
 } // namespace
 
-QByteArray writeRtf(const QTextDocument& doc) {
+QByteArray writeRtf(const QTextDocument& doc)
+{
     return RtfWriter(doc).write();
 }
 
-void readRtf(const QByteArray& data, QTextDocument& doc) {
+void readRtf(const QByteArray& data, QTextDocument& doc)
+{
     RtfReader(data, doc).read();
 }
 
-bool looksLikeRtf(const QByteArray& data) {
+bool looksLikeRtf(const QByteArray& data)
+{
     QByteArrayView rest(data);
     if (rest.startsWith("\xEF\xBB\xBF")) {
         rest = rest.sliced(3);
@@ -891,7 +931,8 @@ bool looksLikeRtf(const QByteArray& data) {
     return rest.startsWith("{\\rtf");
 }
 
-Status loadDescription(const QString& path, QTextDocument& doc) {
+Status loadDescription(const QString& path, QTextDocument& doc)
+{
     QByteArray data;
     const Status status = readWholeFile(path, data);
     if (!status) {
@@ -905,7 +946,8 @@ Status loadDescription(const QString& path, QTextDocument& doc) {
     return Status::success();
 }
 
-Status saveDescription(const QString& path, const QTextDocument& doc) {
+Status saveDescription(const QString& path, const QTextDocument& doc)
+{
     return writeFileAtomically(path, writeRtf(doc));
 }
 

@@ -20,8 +20,7 @@ private:
     explicit Status(const QString& message)
         : m_failed(true)
         , m_message(message)
-    {
-    }
+    {}
 
     bool m_failed = false;
     QString m_message;

@@ -11,17 +11,20 @@ namespace {
 constexpr std::array<int, 15> kDeltaAddresses = {2,  6,  8,  18, 20, 24, 26, 54,
                                                  56, 60, 62, 72, 74, 78, 80};
 
-bool isDelta(const QString& decoder) {
+bool isDelta(const QString& decoder)
+{
     return decoder.toUpper().contains(u"DELTA");
 }
 
-QString withoutLastCharacter(const QString& text) {
+QString withoutLastCharacter(const QString& text)
+{
     return text.isEmpty() ? text : text.chopped(1);
 }
 
 } // namespace
 
-DecoderClass decoderClass(const QString& decoder, bool accessoryList) {
+DecoderClass decoderClass(const QString& decoder, bool accessoryList)
+{
     const QString text = decoder.trimmed();
     if (accessoryList || text.isEmpty()) {
         return DecoderClass::None;
@@ -35,11 +38,13 @@ DecoderClass decoderClass(const QString& decoder, bool accessoryList) {
     return isDelta(text) ? DecoderClass::Delta : DecoderClass::OtherDigital;
 }
 
-bool hasDigitalFields(DecoderClass decoderClass) {
+bool hasDigitalFields(DecoderClass decoderClass)
+{
     return decoderClass == DecoderClass::Delta || decoderClass == DecoderClass::OtherDigital;
 }
 
-std::optional<int> readWholeNumber(QStringView text) {
+std::optional<int> readWholeNumber(QStringView text)
+{
     qsizetype i = 0;
     while (i < text.size() && text[i] == u' ') {
         ++i;
@@ -74,7 +79,8 @@ std::optional<int> readWholeNumber(QStringView text) {
     return static_cast<int>(value);
 }
 
-QStringList addressChoices(const QString& decoder) {
+QStringList addressChoices(const QString& decoder)
+{
     QStringList choices{QStringLiteral(" ")};
     if (isDelta(decoder)) {
         for (int address : kDeltaAddresses) {
@@ -88,7 +94,8 @@ QStringList addressChoices(const QString& decoder) {
     return choices;
 }
 
-AddressInput checkAddressInput(const QString& text) {
+AddressInput checkAddressInput(const QString& text)
+{
     AddressInput result{text, 0, false};
     int address = -1;
     if (const std::optional<int> number = readWholeNumber(result.text)) {
@@ -110,7 +117,8 @@ AddressInput checkAddressInput(const QString& text) {
     return result;
 }
 
-std::optional<AddressDisplay> addressDisplay(const QString& address, bool accessoryList) {
+std::optional<AddressDisplay> addressDisplay(const QString& address, bool accessoryList)
+{
     const QString text = address.trimmed();
     if (text.isEmpty() || accessoryList) {
         return AddressDisplay{};
@@ -133,7 +141,8 @@ std::optional<AddressDisplay> addressDisplay(const QString& address, bool access
     return display;
 }
 
-CellAddress convertCvAddress(const QString& cell) {
+CellAddress convertCvAddress(const QString& cell)
+{
     QString text = cell;
     text.replace(u'-', u',');
     const QStringList parts = readCommaText(text);
@@ -157,7 +166,8 @@ CellAddress convertCvAddress(const QString& cell) {
     return {CellAddress::Kind::Failed, QString()};
 }
 
-CellAddress addressFromCell(const QString& cell) {
+CellAddress addressFromCell(const QString& cell)
+{
     QString text = cell;
     text.replace(u'-', u',');
     if (readCommaText(text).size() == 3) {

@@ -10,7 +10,8 @@ constexpr QStringView kLichtWord = u" Licht ";
 
 } // namespace
 
-QStringList lightSymbols() {
+QStringList lightSymbols()
+{
     return {QString(),
             QStringLiteral(">"),
             QStringLiteral("<"),
@@ -24,7 +25,8 @@ QStringList lightSymbols() {
             QStringLiteral("F[--]")};
 }
 
-int lightPictogram(const QString& symbol, bool accessoryList) {
+int lightPictogram(const QString& symbol, bool accessoryList)
+{
     if (accessoryList || symbol.isEmpty()) {
         return -1;
     }
@@ -32,28 +34,33 @@ int lightPictogram(const QString& symbol, bool accessoryList) {
     return index < 0 ? -1 : int(index) - 1;
 }
 
-bool isSwitchableLight(const QString& symbol) {
+bool isSwitchableLight(const QString& symbol)
+{
     return symbol.contains(u'F');
 }
 
-QString automaticLightText(const QString& symbol) {
+QString automaticLightText(const QString& symbol)
+{
     QString text = symbol;
     text.replace(u'F', kLichtWord.toString());
     return text;
 }
 
-bool isAutomaticLightText(const QString& value) {
+bool isAutomaticLightText(const QString& value)
+{
     return value.contains(kLichtWord);
 }
 
-QString switchedLightSymbol(const QString& symbol, const QString& f0) {
+QString switchedLightSymbol(const QString& symbol, const QString& f0)
+{
     if (f0 == u"Licht" && !symbol.isEmpty() && !isSwitchableLight(symbol)) {
         return u'F' + symbol;
     }
     return symbol;
 }
 
-QStringList addFunctionNames(QStringList names, const QStringList& values) {
+QStringList addFunctionNames(QStringList names, const QStringList& values)
+{
     for (const QString& value : values) {
         if (value.isEmpty() || isAutomaticLightText(value) ||
             names.contains(value, Qt::CaseInsensitive)) {
@@ -67,7 +74,8 @@ QStringList addFunctionNames(QStringList names, const QStringList& values) {
     return names;
 }
 
-QString functionSettingKey(int functionKey) {
+QString functionSettingKey(int functionKey)
+{
     if (functionKey == 0 || (functionKey >= 5 && functionKey <= 20)) {
         return QStringLiteral("Function%1").arg(functionKey);
     }

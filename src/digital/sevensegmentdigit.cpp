@@ -42,7 +42,8 @@ constexpr qreal kGap = 0.3; // between neighbouring segments
 constexpr qreal kSlant = 0.1;
 
 // A segment with pointed ends from (x0, y) to (x1, y).
-QPolygonF horizontalSegment(qreal x0, qreal x1, qreal y) {
+QPolygonF horizontalSegment(qreal x0, qreal x1, qreal y)
+{
     const qreal h = kThickness / 2;
     x0 += kGap;
     x1 -= kGap;
@@ -51,7 +52,8 @@ QPolygonF horizontalSegment(qreal x0, qreal x1, qreal y) {
 }
 
 // A segment with pointed ends from (x, y0) to (x, y1).
-QPolygonF verticalSegment(qreal x, qreal y0, qreal y1) {
+QPolygonF verticalSegment(qreal x, qreal y0, qreal y1)
+{
     const qreal h = kThickness / 2;
     y0 += kGap;
     y1 -= kGap;
@@ -62,12 +64,14 @@ QPolygonF verticalSegment(qreal x, qreal y0, qreal y1) {
 } // namespace
 
 SevenSegmentDigit::SevenSegmentDigit(QWidget* parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+{
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
-void SevenSegmentDigit::setValue(int value) {
+void SevenSegmentDigit::setValue(int value)
+{
     if (value < 0 || value > 9 || value == m_value) {
         return;
     }
@@ -75,7 +79,8 @@ void SevenSegmentDigit::setValue(int value) {
     update();
 }
 
-void SevenSegmentDigit::setLit(bool lit) {
+void SevenSegmentDigit::setLit(bool lit)
+{
     if (lit == m_lit) {
         return;
     }
@@ -83,15 +88,18 @@ void SevenSegmentDigit::setLit(bool lit) {
     update();
 }
 
-QSize SevenSegmentDigit::sizeHint() const {
+QSize SevenSegmentDigit::sizeHint() const
+{
     return QSize(18, 30);
 }
 
-QSize SevenSegmentDigit::minimumSizeHint() const {
+QSize SevenSegmentDigit::minimumSizeHint() const
+{
     return QSize(9, 15);
 }
 
-void SevenSegmentDigit::paintEvent(QPaintEvent*) {
+void SevenSegmentDigit::paintEvent(QPaintEvent*)
+{
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
     if (!m_lit) {

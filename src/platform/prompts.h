@@ -21,7 +21,10 @@ public:
     // Installs prompts (not owned); nullptr restores the real dialogs.
     static void install(Prompts* prompts);
 
-    void information(QWidget* parent, const QString& text) { show(parent, PromptKind::Information, text); }
+    void information(QWidget* parent, const QString& text)
+    {
+        show(parent, PromptKind::Information, text);
+    }
     void warning(QWidget* parent, const QString& text) { show(parent, PromptKind::Warning, text); }
     void error(QWidget* parent, const QString& text) { show(parent, PromptKind::Error, text); }
     // A question with "Ja" and "Nein"; true only for "Ja".
@@ -33,8 +36,8 @@ public:
     // File dialogs; an empty result means the user cancelled.
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& folder,
                                  const QString& filter);
-    virtual QStringList openFileNames(QWidget* parent, const QString& title,
-                                      const QString& folder, const QString& filter);
+    virtual QStringList openFileNames(QWidget* parent, const QString& title, const QString& folder,
+                                      const QString& filter);
     virtual QString existingFolder(QWidget* parent, const QString& title, const QString& folder);
 
 protected:

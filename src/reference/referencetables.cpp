@@ -40,8 +40,7 @@ ReferenceTables::ReferenceTables(const QString& dataFolder)
     , decoders(builtInDecoders())
     , functionNames(defaultFunctionNames())
     , m_dataFolder(dataFolder)
-{
-}
+{}
 
 QString ReferenceTables::filePath(const char16_t* name) const
 {

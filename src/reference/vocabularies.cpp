@@ -7,18 +7,24 @@ namespace vm {
 const QStringList& builtInProducers()
 {
     static const QStringList items = {
-        QStringLiteral("Arnold"),      QStringLiteral("Bemo"),        QStringLiteral("Besig"),
-        QStringLiteral("Brawa"),       QStringLiteral("Brekina"),     QStringLiteral("Electrotren"),
-        QStringLiteral("Faller"),      QStringLiteral("Fleischmann"), QStringLiteral("Fulgurex"),
-        QStringLiteral("Gützold"),     QStringLiteral("Herpa"),       QStringLiteral("Ibertrain"),
-        QStringLiteral("Jouef"),       QStringLiteral("Kadee"),       QStringLiteral("Kato"),
-        QStringLiteral("Kibri"),       QStringLiteral("Kiss"),        QStringLiteral("Kuehn"),
-        QStringLiteral("Lemaco"),      QStringLiteral("LGB"),         QStringLiteral("Liliput"),
-        QStringLiteral("Lima"),        QStringLiteral("Märklin"),     QStringLiteral("Mehano"),
-        QStringLiteral("PIKO"),        QStringLiteral("Pola"),        QStringLiteral("Preiser"),
-        QStringLiteral("Rivarossi"),   QStringLiteral("ROCO"),        QStringLiteral("Sachsenmodelle"),
-        QStringLiteral("Schuco"),      QStringLiteral("Tillig"),      QStringLiteral("Trix"),
-        QStringLiteral("Vollmer"),     QStringLiteral("Weinert"),     QStringLiteral("Wiking"),
+        QStringLiteral("Arnold"),   QStringLiteral("Bemo"),
+        QStringLiteral("Besig"),    QStringLiteral("Brawa"),
+        QStringLiteral("Brekina"),  QStringLiteral("Electrotren"),
+        QStringLiteral("Faller"),   QStringLiteral("Fleischmann"),
+        QStringLiteral("Fulgurex"), QStringLiteral("Gützold"),
+        QStringLiteral("Herpa"),    QStringLiteral("Ibertrain"),
+        QStringLiteral("Jouef"),    QStringLiteral("Kadee"),
+        QStringLiteral("Kato"),     QStringLiteral("Kibri"),
+        QStringLiteral("Kiss"),     QStringLiteral("Kuehn"),
+        QStringLiteral("Lemaco"),   QStringLiteral("LGB"),
+        QStringLiteral("Liliput"),  QStringLiteral("Lima"),
+        QStringLiteral("Märklin"),  QStringLiteral("Mehano"),
+        QStringLiteral("PIKO"),     QStringLiteral("Pola"),
+        QStringLiteral("Preiser"),  QStringLiteral("Rivarossi"),
+        QStringLiteral("ROCO"),     QStringLiteral("Sachsenmodelle"),
+        QStringLiteral("Schuco"),   QStringLiteral("Tillig"),
+        QStringLiteral("Trix"),     QStringLiteral("Vollmer"),
+        QStringLiteral("Weinert"),  QStringLiteral("Wiking"),
     };
     return items;
 }
@@ -169,19 +175,17 @@ QStringList artVocabulary(int listIndex)
 
 const QStringList& scales()
 {
-    static const QStringList items = {QStringLiteral("0"),   QStringLiteral("1"),
-                                      QStringLiteral("H0"),  QStringLiteral("H0e"),
-                                      QStringLiteral("H0m"), QStringLiteral("TT"),
-                                      QStringLiteral("N"),   QStringLiteral("Z")};
+    static const QStringList items = {
+        QStringLiteral("0"),   QStringLiteral("1"),  QStringLiteral("H0"), QStringLiteral("H0e"),
+        QStringLiteral("H0m"), QStringLiteral("TT"), QStringLiteral("N"),  QStringLiteral("Z")};
     return items;
 }
 
 const QStringList& epochs()
 {
-    static const QStringList items = {QStringLiteral("I"),  QStringLiteral("II"),
-                                      QStringLiteral("IIa"), QStringLiteral("III"),
-                                      QStringLiteral("IV"), QStringLiteral("V"),
-                                      QStringLiteral("VI"), QStringLiteral("VII")};
+    static const QStringList items = {
+        QStringLiteral("I"),  QStringLiteral("II"), QStringLiteral("IIa"), QStringLiteral("III"),
+        QStringLiteral("IV"), QStringLiteral("V"),  QStringLiteral("VI"),  QStringLiteral("VII")};
     return items;
 }
 

@@ -30,8 +30,7 @@ TFrmSettings::TFrmSettings(QWidget* parent)
 
 TFrmCollection::TFrmCollection(QWidget* parent)
     : SecondaryWindow("FrmCollection", QStringLiteral("Zugzusammenstellung"), parent)
-{
-}
+{}
 
 TFrmFilter::TFrmFilter(QWidget* parent)
     : SecondaryWindow("FrmFilter", QStringLiteral("Art filtern"), parent)
@@ -41,8 +40,7 @@ TFrmFilter::TFrmFilter(QWidget* parent)
 
 TFrmStat::TFrmStat(QWidget* parent)
     : SecondaryWindow("FrmStat", QStringLiteral("Velmarotte Statistik"), parent)
-{
-}
+{}
 
 TFrmWebBrowser::TFrmWebBrowser(QWidget* parent)
     : SecondaryWindow("FrmWebBrowser", QStringLiteral("Anzeige"), parent)
@@ -60,7 +58,6 @@ TFrmBackup::TFrmBackup(QWidget* parent)
 
 TFrmZugz::TFrmZugz(QWidget* parent)
     : SecondaryWindow("FrmZugz", QStringLiteral("Zugzusammenstellungen"), parent)
-{
-}
+{}
 
 } // namespace vm

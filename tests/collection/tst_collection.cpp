@@ -46,7 +46,8 @@ void TestCollection::missingFilesGiveEmptyLists()
 void TestCollection::unreadableListIsReportedAndKeptSafe()
 {
     QTemporaryDir dir;
-    const ProgramPaths paths = ProgramPaths::fromExecutable(dir.filePath(QStringLiteral("Velmarotte")));
+    const ProgramPaths paths =
+        ProgramPaths::fromExecutable(dir.filePath(QStringLiteral("Velmarotte")));
     Collection collection(paths);
     collection.createDataFolder();
 

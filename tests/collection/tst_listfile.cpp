@@ -92,20 +92,26 @@ void TestListFile::readingRules_data()
     // The list starts as header + one row whose cells are "old0".."old4".
     const QStringList old = {"old0", "old1", "old2", "old3", "old4"};
     QTest::newRow("zero bytes change nothing") << QByteArray() << old << 2;
-    QTest::newRow("LF only") << QByteArray("h\nA\tB\tC\tD\tE\t\n") << QStringList{"A", "B", "C", "D", "E"} << 2;
-    QTest::newRow("CR only") << QByteArray("h\rA\tB\tC\tD\tE\t\r") << QStringList{"A", "B", "C", "D", "E"} << 2;
+    QTest::newRow("LF only") << QByteArray("h\nA\tB\tC\tD\tE\t\n")
+                             << QStringList{"A", "B", "C", "D", "E"} << 2;
+    QTest::newRow("CR only") << QByteArray("h\rA\tB\tC\tD\tE\t\r")
+                             << QStringList{"A", "B", "C", "D", "E"} << 2;
     QTest::newRow("three fields, no trailing TAB")
         << QByteArray("h\r\nA\tB\tC") << QStringList{"A", "B", "C", "old3", "old4"} << 2;
     QTest::newRow("empty line has no field") << QByteArray("h\r\n\r\n") << old << 2;
     QTest::newRow("empty fields in the middle")
         << QByteArray("h\r\n\t\tX\t\r\n") << QStringList{"", "", "X", "old3", "old4"} << 2;
-    QTest::newRow("NUL ends the content")
-        << QByteArray("h\r\nA\tB\0C\tD\r\nZ\r\n", 15) << QStringList{"A", "B", "old2", "old3", "old4"} << 2;
+    QTest::newRow("NUL ends the content") << QByteArray("h\r\nA\tB\0C\tD\r\nZ\r\n", 15)
+                                          << QStringList{"A", "B", "old2", "old3", "old4"} << 2;
     QTest::newRow("extra lines append rows")
-        << QByteArray("h\r\n1\r\n2\r\n3\r\n") << QStringList{"1", "old1", "old2", "old3", "old4"} << 4;
+        << QByteArray("h\r\n1\r\n2\r\n3\r\n") << QStringList{"1", "old1", "old2", "old3", "old4"}
+        << 4;
     QTest::newRow("high bytes are Windows-1252")
-        << QByteArray("h\r\nG\xfc" "terwagen\t\x80\t\x81\r\n")
-        << QStringList{QStringLiteral("Güterwagen"), QStringLiteral("€"), QString(QChar(0x81)), "old3", "old4"} << 2;
+        << QByteArray("h\r\nG\xfc"
+                      "terwagen\t\x80\t\x81\r\n")
+        << QStringList{QStringLiteral("Güterwagen"), QStringLiteral("€"), QString(QChar(0x81)),
+                       "old3", "old4"}
+        << 2;
 }
 
 void TestListFile::readingRules()

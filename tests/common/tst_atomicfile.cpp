@@ -9,13 +9,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void writePlain(const QString& path, const QByteArray& bytes) {
+void writePlain(const QString& path, const QByteArray& bytes)
+{
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-QByteArray readPlain(const QString& path) {
+QByteArray readPlain(const QString& path)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return "<unreadable>";
@@ -23,7 +25,8 @@ QByteArray readPlain(const QString& path) {
     return file.readAll();
 }
 
-QStringList entriesOf(const QString& folder) {
+QStringList entriesOf(const QString& folder)
+{
     return QDir(folder).entryList(
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
@@ -49,7 +52,8 @@ private Q_SLOTS:
     void readFailures();
 };
 
-void TestAtomicFile::writes_data() {
+void TestAtomicFile::writes_data()
+{
     QTest::addColumn<bool>("exists");
     QTest::addColumn<QByteArray>("old");
     QTest::addColumn<QByteArray>("content");
@@ -61,7 +65,8 @@ void TestAtomicFile::writes_data() {
     QTest::newRow("replace by binary") << true << "alt"_ba << kBinary;
 }
 
-void TestAtomicFile::writes() {
+void TestAtomicFile::writes()
+{
     QFETCH(bool, exists);
     QFETCH(QByteArray, old);
     QFETCH(QByteArray, content);
@@ -91,14 +96,16 @@ void TestAtomicFile::writes() {
     }
 }
 
-void TestAtomicFile::failedWriterKeepsOldFile_data() {
+void TestAtomicFile::failedWriterKeepsOldFile_data()
+{
     QTest::addColumn<bool>("exists");
 
     QTest::newRow("old file") << true;
     QTest::newRow("no old file") << false;
 }
 
-void TestAtomicFile::failedWriterKeepsOldFile() {
+void TestAtomicFile::failedWriterKeepsOldFile()
+{
     QFETCH(bool, exists);
 
     QTemporaryDir dir;
@@ -125,7 +132,8 @@ void TestAtomicFile::failedWriterKeepsOldFile() {
     }
 }
 
-void TestAtomicFile::writeFailures_data() {
+void TestAtomicFile::writeFailures_data()
+{
     QTest::addColumn<QString>("relativePath");
     QTest::addColumn<bool>("useWriter");
 
@@ -135,7 +143,8 @@ void TestAtomicFile::writeFailures_data() {
     QTest::newRow("target is a folder, writer") << u"ordner"_s << true;
 }
 
-void TestAtomicFile::writeFailures() {
+void TestAtomicFile::writeFailures()
+{
     QFETCH(QString, relativePath);
     QFETCH(bool, useWriter);
 
@@ -165,7 +174,8 @@ void TestAtomicFile::writeFailures() {
     QCOMPARE(entriesOf(dir.filePath(u"ordner"_s)), QStringList());
 }
 
-void TestAtomicFile::readsWholeFile_data() {
+void TestAtomicFile::readsWholeFile_data()
+{
     QTest::addColumn<QByteArray>("content");
 
     QTest::newRow("binary") << kBinary;
@@ -173,7 +183,8 @@ void TestAtomicFile::readsWholeFile_data() {
     QTest::newRow("large") << QByteArray(1 << 20, '\x9D');
 }
 
-void TestAtomicFile::readsWholeFile() {
+void TestAtomicFile::readsWholeFile()
+{
     QFETCH(QByteArray, content);
 
     QTemporaryDir dir;
@@ -187,7 +198,8 @@ void TestAtomicFile::readsWholeFile() {
     QCOMPARE(read, content);
 }
 
-void TestAtomicFile::readFailures_data() {
+void TestAtomicFile::readFailures_data()
+{
     QTest::addColumn<QString>("relativePath");
 
     QTest::newRow("missing file") << u"fehlt.txt"_s;
@@ -196,7 +208,8 @@ void TestAtomicFile::readFailures_data() {
     QTest::newRow("folder") << u"ordner"_s;
 }
 
-void TestAtomicFile::readFailures() {
+void TestAtomicFile::readFailures()
+{
     QFETCH(QString, relativePath);
 
     QTemporaryDir dir;

@@ -16,7 +16,8 @@ private Q_SLOTS:
     void roundTrips();
 };
 
-void TestCommaText::reads_data() {
+void TestCommaText::reads_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("items");
 
@@ -47,13 +48,15 @@ void TestCommaText::reads_data() {
     QTest::newRow("NUL ends text") << u"a,b\0,c"_s << QStringList{u"a"_s, u"b"_s};
 }
 
-void TestCommaText::reads() {
+void TestCommaText::reads()
+{
     QFETCH(QString, text);
     QFETCH(QStringList, items);
     QCOMPARE(vm::readCommaText(text), items);
 }
 
-void TestCommaText::writes_data() {
+void TestCommaText::writes_data()
+{
     QTest::addColumn<QStringList>("items");
     QTest::addColumn<QString>("text");
 
@@ -70,7 +73,8 @@ void TestCommaText::writes_data() {
     QTest::newRow("empty last item") << QStringList{u"a"_s, u""_s} << u"a,"_s;
 }
 
-void TestCommaText::writes() {
+void TestCommaText::writes()
+{
     QFETCH(QStringList, items);
     QFETCH(QString, text);
     QCOMPARE(vm::writeCommaText(items), text);
@@ -79,7 +83,8 @@ void TestCommaText::writes() {
     }
 }
 
-void TestCommaText::roundTrips_data() {
+void TestCommaText::roundTrips_data()
+{
     QTest::addColumn<QStringList>("items");
 
     QTest::newRow("none") << QStringList();
@@ -98,7 +103,8 @@ void TestCommaText::roundTrips_data() {
     QTest::newRow("non-ASCII") << QStringList{u"Güterwagen, ähnlich €"_s, u"Ÿ"_s};
 }
 
-void TestCommaText::roundTrips() {
+void TestCommaText::roundTrips()
+{
     QFETCH(QStringList, items);
     QCOMPARE(vm::readCommaText(vm::writeCommaText(items)), items);
 }

@@ -9,7 +9,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString crlf(const QStringList& lines) {
+QString crlf(const QStringList& lines)
+{
     QString text;
     for (const QString& line : lines) {
         text += line + u"\r\n"_s;
@@ -46,13 +47,15 @@ const QStringList kEdit = {
     u""_s,       u"[B]"_s, u"x=1"_s,         u""_s,
 };
 
-void writePlain(const QString& path, const QByteArray& bytes) {
+void writePlain(const QString& path, const QByteArray& bytes)
+{
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-QByteArray readPlain(const QString& path) {
+QByteArray readPlain(const QString& path)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return "<unreadable>";
@@ -84,7 +87,8 @@ private Q_SLOTS:
     void failsOnFolder();
 };
 
-void TestIniFile::readsValues_data() {
+void TestIniFile::readsValues_data()
+{
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
@@ -110,7 +114,8 @@ void TestIniFile::readsValues_data() {
     QTest::newRow("key outside its section") << u"Liste"_s << u"Titel"_s << none;
 }
 
-void TestIniFile::readsValues() {
+void TestIniFile::readsValues()
+{
     QFETCH(QString, section);
     QFETCH(QString, key);
     QFETCH(QString, value);
@@ -121,7 +126,8 @@ void TestIniFile::readsValues() {
     QCOMPARE(ini.contains(section, key), value != u"<default>");
 }
 
-void TestIniFile::cutsLongValues_data() {
+void TestIniFile::cutsLongValues_data()
+{
     QTest::addColumn<int>("length");
     QTest::addColumn<bool>("quoted");
 
@@ -133,7 +139,8 @@ void TestIniFile::cutsLongValues_data() {
     QTest::newRow("quoted 2048") << 2048 << true;
 }
 
-void TestIniFile::cutsLongValues() {
+void TestIniFile::cutsLongValues()
+{
     QFETCH(int, length);
     QFETCH(bool, quoted);
 
@@ -149,7 +156,8 @@ void TestIniFile::cutsLongValues() {
     QCOMPARE(ini.value(u"S"_s, u"k"_s, QString(), 10), value.left(10));
 }
 
-void TestIniFile::readsIntegers_data() {
+void TestIniFile::readsIntegers_data()
+{
     QTest::addColumn<QString>("line");
     QTest::addColumn<int>("value");
 
@@ -163,7 +171,8 @@ void TestIniFile::readsIntegers_data() {
     QTest::newRow("missing") << u"m=3"_s << -1;
 }
 
-void TestIniFile::readsIntegers() {
+void TestIniFile::readsIntegers()
+{
     QFETCH(QString, line);
     QFETCH(int, value);
 
@@ -172,7 +181,8 @@ void TestIniFile::readsIntegers() {
     QCOMPARE(ini.intValue(u"s"_s, u"N"_s, -1), value);
 }
 
-void TestIniFile::listsSectionsAndKeys() {
+void TestIniFile::listsSectionsAndKeys()
+{
     vm::IniFile ini;
     ini.setText(crlf(kValues));
     QCOMPARE(ini.sections(), (QStringList{u"Fenster"_s, u"Liste"_s}));
@@ -184,7 +194,8 @@ void TestIniFile::listsSectionsAndKeys() {
     QVERIFY(!ini.hasSection(u"Fehlt"_s));
 }
 
-void TestIniFile::setsValues_data() {
+void TestIniFile::setsValues_data()
+{
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
@@ -229,7 +240,8 @@ void TestIniFile::setsValues_data() {
                        u""_s,       u"[B]"_s, u"x=1"_s,    u""_s};
 }
 
-void TestIniFile::setsValues() {
+void TestIniFile::setsValues()
+{
     QFETCH(QString, section);
     QFETCH(QString, key);
     QFETCH(QString, value);
@@ -243,7 +255,8 @@ void TestIniFile::setsValues() {
     QCOMPARE(ini.value(section, key, u"<default>"_s), stored);
 }
 
-void TestIniFile::removes_data() {
+void TestIniFile::removes_data()
+{
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("key"); // empty: remove the section
     QTest::addColumn<QStringList>("lines");
@@ -261,7 +274,8 @@ void TestIniFile::removes_data() {
     QTest::newRow("missing section") << u"C"_s << QString() << kEdit;
 }
 
-void TestIniFile::removes() {
+void TestIniFile::removes()
+{
     QFETCH(QString, section);
     QFETCH(QString, key);
     QFETCH(QStringList, lines);
@@ -278,7 +292,8 @@ void TestIniFile::removes() {
     QCOMPARE(ini.text(), crlf(lines));
 }
 
-void TestIniFile::savesWindows1252WithCrLf() {
+void TestIniFile::savesWindows1252WithCrLf()
+{
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(u"Velmarotte.INI"_s);
@@ -291,7 +306,8 @@ void TestIniFile::savesWindows1252WithCrLf() {
     QCOMPARE(readPlain(path), "[Bahn]\r\nName=Sch\xE4tze \x80\r\nZeichen=??\r\n"_ba);
 }
 
-void TestIniFile::loadAndSave_data() {
+void TestIniFile::loadAndSave_data()
+{
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QByteArray>("saved");
 
@@ -304,7 +320,8 @@ void TestIniFile::loadAndSave_data() {
                                            << "[Fenster]\r\nName=B\xE4r\r\n"_ba;
 }
 
-void TestIniFile::loadAndSave() {
+void TestIniFile::loadAndSave()
+{
     QFETCH(QByteArray, bytes);
     QFETCH(QByteArray, saved);
 
@@ -323,7 +340,8 @@ void TestIniFile::loadAndSave() {
     QCOMPARE(readPlain(path), saved);
 }
 
-void TestIniFile::loadsMissingFileAsEmpty() {
+void TestIniFile::loadsMissingFileAsEmpty()
+{
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
 
@@ -337,7 +355,8 @@ void TestIniFile::loadsMissingFileAsEmpty() {
 }
 
 // Tests run as root, so a folder stands in for a file that cannot be read.
-void TestIniFile::failsOnFolder() {
+void TestIniFile::failsOnFolder()
+{
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(u"Velmarotte.INI"_s);

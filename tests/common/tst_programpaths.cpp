@@ -12,7 +12,8 @@ private Q_SLOTS:
     void derivesPaths();
 };
 
-void TestProgramPaths::derivesPaths_data() {
+void TestProgramPaths::derivesPaths_data()
+{
     QTest::addColumn<QString>("executable");
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("settings");
@@ -29,7 +30,8 @@ void TestProgramPaths::derivesPaths_data() {
         << u"/opt/vm-3.1/Velmarotte.GER"_s;
 }
 
-void TestProgramPaths::derivesPaths() {
+void TestProgramPaths::derivesPaths()
+{
     QFETCH(QString, executable);
     QFETCH(QString, folder);
     QFETCH(QString, settings);

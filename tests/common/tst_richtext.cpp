@@ -19,7 +19,8 @@ constexpr char16_t kParagraph = 0x2029; // block separator in QTextDocument::toR
 
 // Documents of the tests have a fixed default font, so that descriptions of
 // formats do not depend on the fonts of the machine.
-void setUp(QTextDocument& doc) {
+void setUp(QTextDocument& doc)
+{
     QFont font(u"Arial"_s);
     font.setPointSizeF(12);
     doc.setDefaultFont(font);
@@ -27,7 +28,8 @@ void setUp(QTextDocument& doc) {
 
 // The format of a fragment in a few words: "b i u 18pt #ff0000 "Courier New" qc";
 // properties equal to the document's default font are left out.
-QString describe(const QTextDocument& doc, const QTextBlock& block, const QTextFragment& fragment) {
+QString describe(const QTextDocument& doc, const QTextBlock& block, const QTextFragment& fragment)
+{
     const QTextCharFormat fmt = fragment.charFormat();
     QStringList parts;
     if (fmt.fontWeight() > QFont::Medium) {
@@ -63,7 +65,8 @@ QString describe(const QTextDocument& doc, const QTextBlock& block, const QTextF
 }
 
 // Every fragment as "text [format]", paragraph by paragraph.
-QStringList fragments(const QTextDocument& doc) {
+QStringList fragments(const QTextDocument& doc)
+{
     QStringList result;
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -75,7 +78,8 @@ QStringList fragments(const QTextDocument& doc) {
 }
 
 // The format of the first fragment holding probe.
-QString formatOf(const QTextDocument& doc, const QString& probe) {
+QString formatOf(const QTextDocument& doc, const QString& probe)
+{
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             if (it.fragment().text().contains(probe)) {
@@ -86,17 +90,20 @@ QString formatOf(const QTextDocument& doc, const QString& probe) {
     return u"<missing>"_s;
 }
 
-QString readText(const QByteArray& rtf) {
+QString readText(const QByteArray& rtf)
+{
     QTextDocument doc;
     vm::readRtf(rtf, doc);
     return doc.toRawText();
 }
 
-bool isAscii(const QByteArray& bytes) {
+bool isAscii(const QByteArray& bytes)
+{
     return std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });
 }
 
-QString fixture(const char* name) {
+QString fixture(const char* name)
+{
     return QStringLiteral(VM_TEST_FIXTURES "/") + QLatin1String(name);
 }
 
@@ -128,7 +135,8 @@ private Q_SLOTS:
 
 // Text goes through writer and reader unchanged; "\n" separates paragraphs.
 // The written RTF is 7-bit ASCII with the header word processors expect.
-void TestRichText::roundTripText_data() {
+void TestRichText::roundTripText_data()
+{
     QTest::addColumn<QString>("text");
 
     QTest::newRow("empty document") << QString();
@@ -142,7 +150,8 @@ void TestRichText::roundTripText_data() {
     QTest::newRow("question mark after non-ASCII") << u"Ω?ł??"_s;
 }
 
-void TestRichText::roundTripText() {
+void TestRichText::roundTripText()
+{
     QFETCH(QString, text);
 
     QTextDocument doc;
@@ -168,7 +177,8 @@ void TestRichText::roundTripText() {
 
 // One formatted run between plain text, in a paragraph with an alignment:
 // the run keeps its format, and the format ends with the run.
-void TestRichText::roundTripFormats_data() {
+void TestRichText::roundTripFormats_data()
+{
     QTest::addColumn<QTextFormat>("format");
     QTest::addColumn<int>("alignment");
 
@@ -202,7 +212,8 @@ void TestRichText::roundTripFormats_data() {
         "justified", [](QTextCharFormat&) {}, Qt::AlignJustify);
 }
 
-void TestRichText::roundTripFormats() {
+void TestRichText::roundTripFormats()
+{
     QFETCH(QTextFormat, format);
     QFETCH(int, alignment);
 
@@ -227,7 +238,8 @@ void TestRichText::roundTripFormats() {
     QCOMPARE(fragments(read), fragments(doc));
 }
 
-void TestRichText::readsText_data() {
+void TestRichText::readsText_data()
+{
     QTest::addColumn<QByteArray>("rtf");
     QTest::addColumn<QString>("text");
 
@@ -269,13 +281,15 @@ void TestRichText::readsText_data() {
     QTest::newRow("text after the document ignored") << R"({\rtf1 a}b)"_ba << u"a"_s;
 }
 
-void TestRichText::readsText() {
+void TestRichText::readsText()
+{
     QFETCH(QByteArray, rtf);
     QFETCH(QString, text);
     QCOMPARE(readText(rtf), text);
 }
 
-void TestRichText::readsFormats_data() {
+void TestRichText::readsFormats_data()
+{
     QTest::addColumn<QByteArray>("rtf");
     QTest::addColumn<QString>("probe");
     QTest::addColumn<QString>("format");
@@ -310,7 +324,8 @@ void TestRichText::readsFormats_data() {
         << rtf(R"(\pard A\qj\par)") << u"A"_s << u"qj"_s;
 }
 
-void TestRichText::readsFormats() {
+void TestRichText::readsFormats()
+{
     QFETCH(QByteArray, rtf);
     QFETCH(QString, probe);
     QFETCH(QString, format);
@@ -323,7 +338,8 @@ void TestRichText::readsFormats() {
 
 // Damaged files never crash or hang the reader, and it keeps the text it
 // got before the damage.
-void TestRichText::malformedInput_data() {
+void TestRichText::malformedInput_data()
+{
     QTest::addColumn<QByteArray>("rtf");
     QTest::addColumn<QString>("text");
 
@@ -360,7 +376,8 @@ void TestRichText::malformedInput_data() {
     QTest::newRow("random bytes") << garbage << u"Anfang"_s;
 }
 
-void TestRichText::malformedInput() {
+void TestRichText::malformedInput()
+{
     QFETCH(QByteArray, rtf);
     QFETCH(QString, text);
     const QString read = readText(rtf);
@@ -368,7 +385,8 @@ void TestRichText::malformedInput() {
 }
 
 // Files as WordPad and Word write them, and a description in plain text.
-void TestRichText::loadsFixture_data() {
+void TestRichText::loadsFixture_data()
+{
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("text");
 
@@ -385,7 +403,8 @@ void TestRichText::loadsFixture_data() {
         << u"Die Lok hat Fahrgeräusch.\u2029Preis 129 €\u2029\u2029Maßstab 1:87"_s;
 }
 
-void TestRichText::loadsFixture() {
+void TestRichText::loadsFixture()
+{
     QFETCH(QString, file);
     QFETCH(QString, text);
 
@@ -395,7 +414,8 @@ void TestRichText::loadsFixture() {
     QCOMPARE(doc.toRawText(), text);
 }
 
-void TestRichText::fixtureFormats_data() {
+void TestRichText::fixtureFormats_data()
+{
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("probe");
     QTest::addColumn<QString>("format");
@@ -414,7 +434,8 @@ void TestRichText::fixtureFormats_data() {
     QTest::newRow("Word CJK font") << word << u"水车"_s << uR"("SimSun")"_s;
 }
 
-void TestRichText::fixtureFormats() {
+void TestRichText::fixtureFormats()
+{
     QFETCH(QString, file);
     QFETCH(QString, probe);
     QFETCH(QString, format);
@@ -426,7 +447,8 @@ void TestRichText::fixtureFormats() {
 }
 
 // Decides between RTF and plain text when a description is loaded.
-void TestRichText::looksLikeRtf_data() {
+void TestRichText::looksLikeRtf_data()
+{
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<bool>("rtf");
 
@@ -438,13 +460,15 @@ void TestRichText::looksLikeRtf_data() {
     QTest::newRow("empty") << QByteArray() << false;
 }
 
-void TestRichText::looksLikeRtf() {
+void TestRichText::looksLikeRtf()
+{
     QFETCH(QByteArray, data);
     QFETCH(bool, rtf);
     QCOMPARE(vm::looksLikeRtf(data), rtf);
 }
 
-void TestRichText::saveAndLoad() {
+void TestRichText::saveAndLoad()
+{
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(u"DESC-20240101-101010.txt"_s);
@@ -471,7 +495,8 @@ void TestRichText::saveAndLoad() {
     QVERIFY(!vm::saveDescription(dir.filePath(u"fehlt/DESC-1.txt"_s), doc).ok());
 }
 
-void TestRichText::loadFailureKeepsDocument() {
+void TestRichText::loadFailureKeepsDocument()
+{
     QTextDocument doc;
     doc.setPlainText(u"bisher"_s);
     const vm::Status status = vm::loadDescription(fixture("fehlt.txt"), doc);

@@ -12,7 +12,8 @@ private Q_SLOTS:
     void checksNames();
 };
 
-void TestSafePath::checksNames_data() {
+void TestSafePath::checksNames_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("plain");
 
@@ -38,7 +39,8 @@ void TestSafePath::checksNames_data() {
     QTest::newRow("NUL") << u"a\0.jpg"_s << false;
 }
 
-void TestSafePath::checksNames() {
+void TestSafePath::checksNames()
+{
     QFETCH(QString, name);
     QFETCH(bool, plain);
 

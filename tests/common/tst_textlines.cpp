@@ -12,7 +12,8 @@ private Q_SLOTS:
     void splits();
 };
 
-void TestTextLines::splits_data() {
+void TestTextLines::splits_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("lines");
 
@@ -34,7 +35,8 @@ void TestTextLines::splits_data() {
 
 // Both functions must agree: the list reader uses the views, everything else
 // the copies.
-void TestTextLines::splits() {
+void TestTextLines::splits()
+{
     QFETCH(QString, text);
     QFETCH(QStringList, lines);
 

@@ -15,7 +15,8 @@ private Q_SLOTS:
     void defaultIsNow();
 };
 
-void TestTimeStamp::formats_data() {
+void TestTimeStamp::formats_data()
+{
     QTest::addColumn<QDateTime>("when");
     QTest::addColumn<QString>("stamp");
 
@@ -30,7 +31,8 @@ void TestTimeStamp::formats_data() {
 }
 
 // The stamp shows local time whatever time spec the caller passes.
-void TestTimeStamp::formats() {
+void TestTimeStamp::formats()
+{
     QFETCH(QDateTime, when);
     QFETCH(QString, stamp);
 
@@ -39,7 +41,8 @@ void TestTimeStamp::formats() {
     QCOMPARE(vm::timeStamp(when.toTimeZone(QTimeZone(5 * 3600))), stamp);
 }
 
-void TestTimeStamp::defaultIsNow() {
+void TestTimeStamp::defaultIsNow()
+{
     const QString before = vm::timeStamp(QDateTime::currentDateTime());
     const QString now = vm::timeStamp();
     const QString after = vm::timeStamp(QDateTime::currentDateTime());

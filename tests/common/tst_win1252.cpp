@@ -18,7 +18,8 @@ private Q_SLOTS:
 
 // A file read and written back must keep all its bytes, the five bytes the
 // code page leaves undefined included.
-void TestWin1252::everyByteRoundTrips() {
+void TestWin1252::everyByteRoundTrips()
+{
     QByteArray all;
     for (int b = 0; b < 256; ++b) {
         all.append(char(b));
@@ -32,7 +33,8 @@ void TestWin1252::everyByteRoundTrips() {
     }
 }
 
-void TestWin1252::decodesKnownBytes_data() {
+void TestWin1252::decodesKnownBytes_data()
+{
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
 
@@ -45,13 +47,15 @@ void TestWin1252::decodesKnownBytes_data() {
     QTest::newRow("empty") << QByteArray() << QString();
 }
 
-void TestWin1252::decodesKnownBytes() {
+void TestWin1252::decodesKnownBytes()
+{
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
     QCOMPARE(vm::decodeWindows1252(bytes), text);
 }
 
-void TestWin1252::encodes_data() {
+void TestWin1252::encodes_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
 
@@ -67,13 +71,15 @@ void TestWin1252::encodes_data() {
     QTest::newRow("lone low surrogate") << QString(QChar(0xDE00)) << "?"_ba;
 }
 
-void TestWin1252::encodes() {
+void TestWin1252::encodes()
+{
     QFETCH(QString, text);
     QFETCH(QByteArray, bytes);
     QCOMPARE(vm::encodeWindows1252(text), bytes);
 }
 
-void TestWin1252::appendKeepsExistingBytes() {
+void TestWin1252::appendKeepsExistingBytes()
+{
     QByteArray out("head\r\n");
     vm::appendWindows1252(out, u"ä😀€");
     vm::appendWindows1252(out, u"");

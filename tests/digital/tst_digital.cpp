@@ -14,7 +14,8 @@ namespace {
 
 // The address display as text: a digit for each lit position, "_" for a
 // blank one; "hidden" or "unchanged" otherwise.
-QString displayText(const std::optional<vm::AddressDisplay>& display) {
+QString displayText(const std::optional<vm::AddressDisplay>& display)
+{
     if (!display) {
         return u"unchanged"_s;
     }
@@ -62,7 +63,8 @@ private Q_SLOTS:
     void functionSettingKey();
 };
 
-void TestDigital::decoderClass_data() {
+void TestDigital::decoderClass_data()
+{
     QTest::addColumn<QString>("decoder");
     QTest::addColumn<bool>("accessoryList");
     QTest::addColumn<DecoderClass>("expected");
@@ -90,7 +92,8 @@ void TestDigital::decoderClass_data() {
         << u"Wechselstrom"_s << true << DecoderClass::None << false;
 }
 
-void TestDigital::decoderClass() {
+void TestDigital::decoderClass()
+{
     QFETCH(QString, decoder);
     QFETCH(bool, accessoryList);
     QFETCH(DecoderClass, expected);
@@ -101,7 +104,8 @@ void TestDigital::decoderClass() {
     QCOMPARE(vm::hasDigitalFields(actual), digitalFields);
 }
 
-void TestDigital::addressChoicesForDelta() {
+void TestDigital::addressChoicesForDelta()
+{
     const QStringList expected{u" "_s,  u"02"_s, u"06"_s, u"08"_s, u"18"_s, u"20"_s,
                                u"24"_s, u"26"_s, u"54"_s, u"56"_s, u"60"_s, u"62"_s,
                                u"72"_s, u"74"_s, u"78"_s, u"80"_s};
@@ -109,7 +113,8 @@ void TestDigital::addressChoicesForDelta() {
     QCOMPARE(vm::addressChoices(u"mein delta-Decoder"_s), expected);
 }
 
-void TestDigital::addressChoicesForOtherDecoders_data() {
+void TestDigital::addressChoicesForOtherDecoders_data()
+{
     QTest::addColumn<QString>("decoder");
 
     QTest::newRow("digital") << u"DCC"_s;
@@ -117,7 +122,8 @@ void TestDigital::addressChoicesForOtherDecoders_data() {
     QTest::newRow("alternating current") << u"Wechselstrom"_s;
 }
 
-void TestDigital::addressChoicesForOtherDecoders() {
+void TestDigital::addressChoicesForOtherDecoders()
+{
     QFETCH(QString, decoder);
 
     const QStringList choices = vm::addressChoices(decoder);
@@ -131,7 +137,8 @@ void TestDigital::addressChoicesForOtherDecoders() {
     QCOMPARE(choices.last(), u"255"_s);
 }
 
-void TestDigital::typingAnAddress_data() {
+void TestDigital::typingAnAddress_data()
+{
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("beeps");
@@ -148,7 +155,8 @@ void TestDigital::typingAnAddress_data() {
 
 // Each typed character is added to the box text and the box then shows the
 // corrected text, as in the editor.
-void TestDigital::typingAnAddress() {
+void TestDigital::typingAnAddress()
+{
     QFETCH(QString, typed);
     QFETCH(QString, expected);
     QFETCH(int, beeps);
@@ -164,7 +172,8 @@ void TestDigital::typingAnAddress() {
     QCOMPARE(totalBeeps, beeps);
 }
 
-void TestDigital::addressInput_data() {
+void TestDigital::addressInput_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("beeps");
@@ -182,7 +191,8 @@ void TestDigital::addressInput_data() {
     QTest::newRow("pasted number beyond int") << u"99999999999"_s << QString() << 2 << false;
 }
 
-void TestDigital::addressInput() {
+void TestDigital::addressInput()
+{
     QFETCH(QString, text);
     QFETCH(QString, expected);
     QFETCH(int, beeps);
@@ -194,7 +204,8 @@ void TestDigital::addressInput() {
     QCOMPARE(input.updateState, updateState);
 }
 
-void TestDigital::addressDisplay_data() {
+void TestDigital::addressDisplay_data()
+{
     QTest::addColumn<QString>("address");
     QTest::addColumn<bool>("accessoryList");
     QTest::addColumn<QString>("expected");
@@ -223,7 +234,8 @@ void TestDigital::addressDisplay_data() {
     QTest::newRow("CV values") << u"1-195-232"_s << false << u"unchanged"_s;
 }
 
-void TestDigital::addressDisplay() {
+void TestDigital::addressDisplay()
+{
     QFETCH(QString, address);
     QFETCH(bool, accessoryList);
     QFETCH(QString, expected);
@@ -231,7 +243,8 @@ void TestDigital::addressDisplay() {
     QCOMPARE(displayText(vm::addressDisplay(address, accessoryList)), expected);
 }
 
-void TestDigital::convertCvAddress_data() {
+void TestDigital::convertCvAddress_data()
+{
     QTest::addColumn<QString>("cell");
     QTest::addColumn<CellAddress::Kind>("kind");
     QTest::addColumn<QString>("address");
@@ -257,7 +270,8 @@ void TestDigital::convertCvAddress_data() {
     QTest::newRow("blanks only kept") << u"  "_s << Kind::Plain << u"  "_s;
 }
 
-void TestDigital::convertCvAddress() {
+void TestDigital::convertCvAddress()
+{
     QFETCH(QString, cell);
     QFETCH(CellAddress::Kind, kind);
     QFETCH(QString, address);
@@ -267,7 +281,8 @@ void TestDigital::convertCvAddress() {
     QCOMPARE(result.address, address);
 }
 
-void TestDigital::addressFromCell_data() {
+void TestDigital::addressFromCell_data()
+{
     QTest::addColumn<QString>("cell");
     QTest::addColumn<CellAddress::Kind>("kind");
     QTest::addColumn<QString>("address");
@@ -284,7 +299,8 @@ void TestDigital::addressFromCell_data() {
     QTest::newRow("bad CV values") << u"3-192-0"_s << Kind::Failed << QString();
 }
 
-void TestDigital::addressFromCell() {
+void TestDigital::addressFromCell()
+{
     QFETCH(QString, cell);
     QFETCH(CellAddress::Kind, kind);
     QFETCH(QString, address);
@@ -294,7 +310,8 @@ void TestDigital::addressFromCell() {
     QCOMPARE(result.address, address);
 }
 
-void TestDigital::lightSymbols_data() {
+void TestDigital::lightSymbols_data()
+{
     QTest::addColumn<QString>("symbol");
     QTest::addColumn<int>("pictogram");
     QTest::addColumn<bool>("switchable");
@@ -315,7 +332,8 @@ void TestDigital::lightSymbols_data() {
     QTest::newRow("small f is fixed") << u"f>"_s << -1 << false << u"f>"_s;
 }
 
-void TestDigital::lightSymbols() {
+void TestDigital::lightSymbols()
+{
     QFETCH(QString, symbol);
     QFETCH(int, pictogram);
     QFETCH(bool, switchable);
@@ -329,14 +347,16 @@ void TestDigital::lightSymbols() {
     }
 }
 
-void TestDigital::lightOnAccessoryList() {
+void TestDigital::lightOnAccessoryList()
+{
     for (const QString& symbol : vm::lightSymbols()) {
         QCOMPARE(vm::lightPictogram(symbol, true), -1);
     }
     QCOMPARE(vm::lightSymbols().size(), 11);
 }
 
-void TestDigital::automaticLightText_data() {
+void TestDigital::automaticLightText_data()
+{
     QTest::addColumn<QString>("value");
     QTest::addColumn<bool>("automatic");
 
@@ -349,13 +369,15 @@ void TestDigital::automaticLightText_data() {
     QTest::newRow("empty") << QString() << false;
 }
 
-void TestDigital::automaticLightText() {
+void TestDigital::automaticLightText()
+{
     QFETCH(QString, value);
     QFETCH(bool, automatic);
     QCOMPARE(vm::isAutomaticLightText(value), automatic);
 }
 
-void TestDigital::switchedLightSymbol_data() {
+void TestDigital::switchedLightSymbol_data()
+{
     QTest::addColumn<QString>("symbol");
     QTest::addColumn<QString>("f0");
     QTest::addColumn<QString>("expected");
@@ -373,7 +395,8 @@ void TestDigital::switchedLightSymbol_data() {
     QTest::newRow("empty F0") << u">"_s << QString() << u">"_s;
 }
 
-void TestDigital::switchedLightSymbol() {
+void TestDigital::switchedLightSymbol()
+{
     QFETCH(QString, symbol);
     QFETCH(QString, f0);
     QFETCH(QString, expected);
@@ -383,7 +406,8 @@ void TestDigital::switchedLightSymbol() {
     QVERIFY(vm::lightSymbols().contains(switched));
 }
 
-void TestDigital::addFunctionNames_data() {
+void TestDigital::addFunctionNames_data()
+{
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QStringList>("values");
     QTest::addColumn<QStringList>("expected");
@@ -406,7 +430,8 @@ void TestDigital::addFunctionNames_data() {
         << QStringList{u"Abfahrt"_s, u"Bell"_s, u"horn"_s, u"HORN"_s};
 }
 
-void TestDigital::addFunctionNames() {
+void TestDigital::addFunctionNames()
+{
     QFETCH(QStringList, names);
     QFETCH(QStringList, values);
     QFETCH(QStringList, expected);
@@ -414,7 +439,8 @@ void TestDigital::addFunctionNames() {
     QCOMPARE(vm::addFunctionNames(names, values), expected);
 }
 
-void TestDigital::functionSettingKey_data() {
+void TestDigital::functionSettingKey_data()
+{
     QTest::addColumn<int>("functionKey");
     QTest::addColumn<QString>("key");
 
@@ -427,7 +453,8 @@ void TestDigital::functionSettingKey_data() {
     QTest::newRow("negative") << -1 << QString();
 }
 
-void TestDigital::functionSettingKey() {
+void TestDigital::functionSettingKey()
+{
     QFETCH(int, functionKey);
     QFETCH(QString, key);
     QCOMPARE(vm::functionSettingKey(functionKey), key);

@@ -7,19 +7,23 @@ using vm::SevenSegmentDigit;
 
 namespace {
 
-bool isRed(QRgb pixel) {
+bool isRed(QRgb pixel)
+{
     return qRed(pixel) > 128 && qGreen(pixel) < 80 && qBlue(pixel) < 80;
 }
 
-bool isBlack(QRgb pixel) {
+bool isBlack(QRgb pixel)
+{
     return qRed(pixel) == 0 && qGreen(pixel) == 0 && qBlue(pixel) == 0;
 }
 
-QImage render(SevenSegmentDigit& digit) {
+QImage render(SevenSegmentDigit& digit)
+{
     return digit.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-int redPixels(const QImage& image) {
+int redPixels(const QImage& image)
+{
     int count = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -41,7 +45,8 @@ private Q_SLOTS:
     void blankDigitIsBlack();
 };
 
-void TestSevenSegment::valueAndLitState() {
+void TestSevenSegment::valueAndLitState()
+{
     SevenSegmentDigit digit;
     QCOMPARE(digit.sizeHint(), QSize(18, 30));
     QCOMPARE(digit.value(), 0);
@@ -58,7 +63,8 @@ void TestSevenSegment::valueAndLitState() {
     QCOMPARE(digit.value(), 7);
 }
 
-void TestSevenSegment::drawsDigits_data() {
+void TestSevenSegment::drawsDigits_data()
+{
     QTest::addColumn<int>("value");
     QTest::addColumn<bool>("middleLit");
 
@@ -70,7 +76,8 @@ void TestSevenSegment::drawsDigits_data() {
 
 // Every digit draws red segments, none more than an 8, and the middle bar sits
 // in the centre of the widget.
-void TestSevenSegment::drawsDigits() {
+void TestSevenSegment::drawsDigits()
+{
     QFETCH(int, value);
     QFETCH(bool, middleLit);
 
@@ -92,7 +99,8 @@ void TestSevenSegment::drawsDigits() {
     QVERIFY(isBlack(image.pixel(0, 0)));
 }
 
-void TestSevenSegment::blankDigitIsBlack() {
+void TestSevenSegment::blankDigitIsBlack()
+{
     SevenSegmentDigit digit;
     digit.resize(digit.sizeHint());
     digit.setValue(8);

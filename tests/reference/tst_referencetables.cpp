@@ -64,9 +64,10 @@ void TestReferenceTables::builtInListsAreInSortedOrder()
 
 void TestReferenceTables::artVocabularies()
 {
-    QCOMPARE(artVocabulary(0), QStringList({"Dampf", "Diesel", "Elektro", "Sonstige Lok", "Triebwagen"}));
-    QCOMPARE(artVocabulary(1),
-             QStringList({QStringLiteral("Güter"), "Personen", "Schlafwagen", "Speisewagen", "Spezial"}));
+    QCOMPARE(artVocabulary(0),
+             QStringList({"Dampf", "Diesel", "Elektro", "Sonstige Lok", "Triebwagen"}));
+    QCOMPARE(artVocabulary(1), QStringList({QStringLiteral("Güter"), "Personen", "Schlafwagen",
+                                            "Speisewagen", "Spezial"}));
     QCOMPARE(artVocabulary(2).first(), QStringLiteral("Elekrisches Zubehör"));
     QCOMPARE(artVocabulary(3).size(), 18);
     QCOMPARE(artVocabulary(4), artVocabulary(3));
@@ -78,7 +79,9 @@ void TestReferenceTables::fileFormat_data()
     QTest::addColumn<QStringList>("entries");
     QTest::newRow("CR LF, empty first line") << QByteArray("\r\nDB\r\n") << QStringList{"", "DB"};
     QTest::newRow("LF, last line without end") << QByteArray("a, b\nc") << QStringList{"a, b", "c"};
-    QTest::newRow("CR and umlaut") << QByteArray("\xd6" "BB\r") << QStringList{QStringLiteral("ÖBB")};
+    QTest::newRow("CR and umlaut") << QByteArray("\xd6"
+                                                 "BB\r")
+                                   << QStringList{QStringLiteral("ÖBB")};
     QTest::newRow("empty file") << QByteArray() << QStringList{};
 }
 
@@ -99,7 +102,8 @@ void TestReferenceTables::fileFormat()
         expected += e.toLatin1() + "\r\n";
     }
     if (entries == QStringList{QStringLiteral("ÖBB")}) {
-        expected = "\xd6" "BB\r\n";
+        expected = "\xd6"
+                   "BB\r\n";
     }
     QCOMPARE(readBytes(path), expected);
 }
@@ -116,7 +120,8 @@ void TestReferenceTables::firstStartWritesOnlyProducers()
     // Opening the settings dialog writes the other three files.
     QVERIFY(tables.EnsureReferenceFiles().isEmpty());
     QVERIFY(readBytes(tables.filePath(ReferenceTables::kRailCoFile)).startsWith("\r\nBR\r\n"));
-    QVERIFY(readBytes(tables.filePath(ReferenceTables::kDecoderFile)).startsWith("\r\nDelta M\xe4\r\n"));
+    QVERIFY(readBytes(tables.filePath(ReferenceTables::kDecoderFile))
+                .startsWith("\r\nDelta M\xe4\r\n"));
     const QByteArray functions = readBytes(tables.filePath(ReferenceTables::kFunctionFile));
     QVERIFY(functions.startsWith("\r\nAnfahrb. AUS\r\n"));
     QCOMPARE(functions.count("\r\n"), 41);
@@ -146,14 +151,19 @@ void TestReferenceTables::addToReferenceTable()
     ReferenceTables tables(dir.path());
     QString text = QStringLiteral("  Zeuke ");
     bool added = false;
-    QVERIFY(tables.AddToReferenceTable(tables.producers, text, ReferenceTables::kProducerFile, &added).ok());
+    QVERIFY(
+        tables.AddToReferenceTable(tables.producers, text, ReferenceTables::kProducerFile, &added)
+            .ok());
     QVERIFY(added);
     QCOMPARE(text, QStringLiteral("Zeuke"));
     QCOMPARE(tables.producers.last(), QStringLiteral("Zeuke"));
-    QVERIFY(readBytes(tables.filePath(ReferenceTables::kProducerFile)).endsWith("Wiking\r\nZeuke\r\n"));
+    QVERIFY(
+        readBytes(tables.filePath(ReferenceTables::kProducerFile)).endsWith("Wiking\r\nZeuke\r\n"));
 
     text = QStringLiteral("roco");
-    QVERIFY(tables.AddToReferenceTable(tables.producers, text, ReferenceTables::kProducerFile, &added).ok());
+    QVERIFY(
+        tables.AddToReferenceTable(tables.producers, text, ReferenceTables::kProducerFile, &added)
+            .ok());
     QVERIFY(!added);
     QCOMPARE(tables.producers.size(), 37);
 }

@@ -104,18 +104,15 @@ void TestMainWindow::windowsAreCreatedOnceAndHideOnClose()
     ScriptedPrompts prompts;
     AppWindows windows = createAppWindows(pathsIn(dir));
     const QList<QPair<QWidget*, QString>> expected = {
-        {windows.aboutBox, "Informationen"},
-        {windows.searchCsv, "Produkt suchen"},
-        {windows.settings, "Einstellungen"},
-        {windows.collection, "Zugzusammenstellung"},
-        {windows.filter, "Art filtern"},
-        {windows.stat, "Velmarotte Statistik"},
-        {windows.webBrowser, "Anzeige"},
-        {windows.backup, "Datensicherung"},
+        {windows.aboutBox, "Informationen"},     {windows.searchCsv, "Produkt suchen"},
+        {windows.settings, "Einstellungen"},     {windows.collection, "Zugzusammenstellung"},
+        {windows.filter, "Art filtern"},         {windows.stat, "Velmarotte Statistik"},
+        {windows.webBrowser, "Anzeige"},         {windows.backup, "Datensicherung"},
         {windows.zugz, "Zugzusammenstellungen"},
     };
     // Created in this order, after the main window, which owns them.
-    const QList<QDialog*> children = windows.main->findChildren<QDialog*>(Qt::FindDirectChildrenOnly);
+    const QList<QDialog*> children =
+        windows.main->findChildren<QDialog*>(Qt::FindDirectChildrenOnly);
     QCOMPARE(children.size(), expected.size());
     for (int i = 0; i < expected.size(); ++i) {
         QCOMPARE(children[i], expected[i].first);
