@@ -56,27 +56,34 @@ Status LoadListFile(ItemList& list, const QString& path)
 
 QByteArray listFileContent(const ItemList& list)
 {
-    QByteArray bytes;
-    bytes.reserve(qsizetype(list.rowCount()) * (list.columnCount() * 8 + 2));
-    QString cleaned;
+    // One pass into a buffer sized once: every cell at most one byte per
+    // UTF-16 unit, plus a TAB per cell and CR LF per line.
+    qsizetype capacity = 0;
     for (int r = 0; r < list.rowCount(); ++r) {
-        const QStringList& cells = list.row(r);
-        for (const QString& text : cells) {
-            if (text.contains(u'\t') || text.contains(u'\r') || text.contains(u'\n')) {
-                cleaned = text;
-                for (QChar& c : cleaned) {
-                    if (c == u'\t' || c == u'\r' || c == u'\n') {
-                        c = u' ';
-                    }
-                }
-                appendWindows1252(bytes, cleaned);
-            } else {
-                appendWindows1252(bytes, text);
-            }
-            bytes.append('\t');
+        for (const QString& text : list.row(r)) {
+            capacity += text.size() + 1;
         }
-        bytes.append("\r\n", 2);
+        capacity += 2;
     }
+    QByteArray bytes(capacity, Qt::Uninitialized);
+    char* out = bytes.data();
+    for (int r = 0; r < list.rowCount(); ++r) {
+        for (const QString& text : list.row(r)) {
+            const qsizetype n = encodeWindows1252Into(out, text);
+            // The format has no escape for these: a TAB, CR or LF inside a
+            // cell would break the rows, so it is written as a blank.
+            for (qsizetype i = 0; i < n; ++i) {
+                if (out[i] == '\t' || out[i] == '\r' || out[i] == '\n') {
+                    out[i] = ' ';
+                }
+            }
+            out += n;
+            *out++ = '\t';
+        }
+        *out++ = '\r';
+        *out++ = '\n';
+    }
+    bytes.truncate(out - bytes.data());
     return bytes;
 }
 

@@ -54,23 +54,30 @@ QString decodeWindows1252(QByteArrayView bytes)
     return text;
 }
 
+qsizetype encodeWindows1252Into(char* dst, QStringView text)
+{
+    const char16_t* src = reinterpret_cast<const char16_t*>(text.data());
+    const qsizetype size = text.size();
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = src[i];
+        if (c < 0x80) {
+            dst[n++] = char(c);
+        } else if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(src[i + 1])) {
+            ++i; // one character, one "?"
+            dst[n++] = '?';
+        } else {
+            dst[n++] = encodeChar(c);
+        }
+    }
+    return n;
+}
+
 void appendWindows1252(QByteArray& out, QStringView text)
 {
     const qsizetype start = out.size();
     out.resize(start + text.size());
-    char* dst = out.data() + start;
-    qsizetype n = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (QChar::isHighSurrogate(c) && i + 1 < text.size() &&
-            QChar::isLowSurrogate(text[i + 1].unicode())) {
-            ++i; // one character, one "?"
-            dst[n++] = '?';
-            continue;
-        }
-        dst[n++] = encodeChar(c);
-    }
-    out.resize(start + n);
+    out.resize(start + encodeWindows1252Into(out.data() + start, text));
 }
 
 QByteArray encodeWindows1252(QStringView text)

@@ -20,4 +20,8 @@ QByteArray encodeWindows1252(QStringView text);
 // Appends the encoding of text to out; the building block of the file writers.
 void appendWindows1252(QByteArray& out, QStringView text);
 
+// Encodes text into dst, which has room for text.size() bytes; returns the
+// number of bytes written (a surrogate pair becomes one "?").
+qsizetype encodeWindows1252Into(char* dst, QStringView text);
+
 } // namespace vm
