@@ -3,6 +3,7 @@
 #include "ui/mainwindow.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
@@ -15,6 +16,7 @@ int main(int argc, char* argv[])
     const vm::ProgramPaths paths =
         vm::ProgramPaths::fromExecutable(QCoreApplication::applicationFilePath());
     vm::AppWindows windows = vm::createAppWindows(paths);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
     windows.main->show();
     return app.exec();
 }

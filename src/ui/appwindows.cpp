@@ -1,6 +1,7 @@
 #include "ui/appwindows.h"
 
 #include "ui/mainwindow.h"
+#include "ui/resources.h"
 #include "ui/secondarywindows.h"
 
 namespace vm {
@@ -11,6 +12,7 @@ AppWindows::~AppWindows() = default;
 
 AppWindows createAppWindows(const ProgramPaths& paths)
 {
+    initResources();
     AppWindows w;
     w.main = std::make_unique<TFrmMain>(paths);
     QWidget* owner = w.main.get();
