@@ -1,12 +1,14 @@
 #include "ui/mainwindow.h"
 
 #include "collection/itemlistmodel.h"
+#include "collection/totals.h"
 #include "platform/prompts.h"
 #include "ui/itemgrid.h"
 #include "ui/statuspanels.h"
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTimer>
@@ -189,6 +191,7 @@ void TFrmMain::StartTimerTimer()
     }
 
     m_suppressShow = false;
+    ShowListTotals(activeList());
     ShowRecord();
 
     m_startupDone = true;
@@ -205,9 +208,28 @@ void TFrmMain::setActiveList(int listIndex)
     m_pgCtrlItems->setCurrentIndex(listIndex);
 }
 
-void TFrmMain::PgCtrlITEMSChange(int)
+void TFrmMain::PgCtrlITEMSChange(int index)
 {
+    if (!m_suppressShow) {
+        ShowListTotals(index);
+    }
     ShowRecord();
+}
+
+void TFrmMain::ShowListTotals(int listIndex)
+{
+    ItemGrid* grid = m_grids[listIndex];
+    const ItemList& list = m_collection.list(listIndex);
+    QList<bool> hidden(list.rowCount(), false);
+    for (int r = 1; r < list.rowCount(); ++r) {
+        hidden[r] = grid->isRowHidden(ItemListModel::modelRow(r));
+    }
+    m_stBarItems->setPanelText(0, totalsText(computeTotals(list, hidden), QLocale()));
+}
+
+QString TFrmMain::totalsLine() const
+{
+    return m_stBarItems->panelText(0);
 }
 
 void TFrmMain::ShowRecord()

@@ -41,6 +41,9 @@ public:
     // Shows the current row of the active list in the editor; does nothing
     // while SuppressShow is set.
     void ShowRecord();
+    // Puts the count and the sums of the rows in view into StBarItems.
+    void ShowListTotals(int listIndex);
+    QString totalsLine() const;
 
 Q_SIGNALS:
     void startupFinished();

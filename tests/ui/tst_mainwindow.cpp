@@ -139,6 +139,7 @@ void TestMainWindow::listsAreReadFromTheirFiles()
     ItemList wagons = ItemList::empty(Layout::Vehicle);
     for (int r = 1; r <= 3; ++r) {
         wagons.setCell(r, 0, FormatRecordNumber(r));
+        wagons.setCell(r, 18, QStringLiteral("10,5")); // Preis
         wagons.setCell(r, 2, QStringLiteral("Güterwagen %1").arg(r));
     }
     QVERIFY(SaveListFile(wagons, paths.dataFile(QStringLiteral("WAGGONS.CSV"))).ok());
@@ -154,8 +155,13 @@ void TestMainWindow::listsAreReadFromTheirFiles()
              QStringLiteral("Güterwagen 3"));
     QCOMPARE(grid->model()->headerData(0, Qt::Vertical).toString(), QStringLiteral("0001"));
 
+    QVERIFY(main.totalsLine().startsWith(QStringLiteral(" Anzahl Artikel: 0   ")));
     main.setActiveList(ListWag);
     QCOMPARE(grid->currentListRow(), 1);
+    QVERIFY2(main.totalsLine().startsWith(QStringLiteral(" Anzahl Artikel: 3   ")),
+             qPrintable(main.totalsLine()));
+    QVERIFY2(main.totalsLine().contains(QStringLiteral("Preis: 31")),
+             qPrintable(main.totalsLine()));
     main.close();
     QCOMPARE(snapshot(dir.path()), before);
 }
