@@ -6,17 +6,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "support/testfiles.h"
+
 using namespace vm;
-
-namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-} // namespace
+using vm::test::readBytes;
 
 class TestCollection : public QObject {
     Q_OBJECT

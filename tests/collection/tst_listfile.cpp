@@ -5,22 +5,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "support/testfiles.h"
+
 using namespace vm;
+using vm::test::readBytes;
+using vm::test::writeBytes;
 
 namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // A vehicle header line as the program writes it.
 QByteArray vehicleHeaderLine()

@@ -5,25 +5,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "support/testfiles.h"
+
+using vm::test::readBytes;
+using vm::test::writeBytes;
+
 using namespace Qt::StringLiterals;
 
 namespace {
-
-void writePlain(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readPlain(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return "<unreadable>";
-    }
-    return file.readAll();
-}
 
 QStringList entriesOf(const QString& folder)
 {
@@ -76,7 +65,7 @@ void TestAtomicFile::writes()
         QVERIFY(dir.isValid());
         const QString path = dir.filePath(u"Bahn.txt"_s);
         if (exists) {
-            writePlain(path, old);
+            writeBytes(path, old);
         }
 
         vm::Status status = vm::Status::success();
@@ -91,7 +80,7 @@ void TestAtomicFile::writes()
             status = vm::writeFileAtomically(path, content);
         }
         QVERIFY2(status.ok(), qPrintable(status.message()));
-        QCOMPARE(readPlain(path), content);
+        QCOMPARE(readBytes(path), content);
         QCOMPARE(entriesOf(dir.path()), QStringList{u"Bahn.txt"_s});
     }
 }
@@ -112,7 +101,7 @@ void TestAtomicFile::failedWriterKeepsOldFile()
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(u"Bahn.txt"_s);
     if (exists) {
-        writePlain(path, kBinary);
+        writeBytes(path, kBinary);
     }
 
     const vm::Status status = vm::writeFileAtomically(path, [](QIODevice& device) {
@@ -124,7 +113,7 @@ void TestAtomicFile::failedWriterKeepsOldFile()
     QVERIFY2(status.message().contains(QDir::toNativeSeparators(path)),
              qPrintable(status.message()));
     if (exists) {
-        QCOMPARE(readPlain(path), kBinary);
+        QCOMPARE(readBytes(path), kBinary);
         QCOMPARE(entriesOf(dir.path()), QStringList{u"Bahn.txt"_s});
     } else {
         QVERIFY(!QFile::exists(path));
@@ -190,7 +179,7 @@ void TestAtomicFile::readsWholeFile()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(u"Bahn.txt"_s);
-    writePlain(path, content);
+    writeBytes(path, content);
 
     QByteArray read("vorher");
     const vm::Status status = vm::readWholeFile(path, read);

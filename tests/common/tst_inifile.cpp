@@ -5,6 +5,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "support/testfiles.h"
+
+using vm::test::readBytes;
+using vm::test::writeBytes;
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -46,22 +51,6 @@ const QStringList kEdit = {
     u"; Kopf"_s, u"[A]"_s, u"Key1 = eins"_s, u"; Notiz"_s, u"Key2=zwei"_s,
     u""_s,       u"[B]"_s, u"x=1"_s,         u""_s,
 };
-
-void writePlain(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readPlain(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return "<unreadable>";
-    }
-    return file.readAll();
-}
 
 } // namespace
 
@@ -303,7 +292,7 @@ void TestIniFile::savesWindows1252WithCrLf()
     ini.setValue(u"Bahn"_s, u"Zeichen"_s, u"Ж😀"_s);
     const vm::Status status = ini.save();
     QVERIFY2(status.ok(), qPrintable(status.message()));
-    QCOMPARE(readPlain(path), "[Bahn]\r\nName=Sch\xE4tze \x80\r\nZeichen=??\r\n"_ba);
+    QCOMPARE(readBytes(path), "[Bahn]\r\nName=Sch\xE4tze \x80\r\nZeichen=??\r\n"_ba);
 }
 
 void TestIniFile::loadAndSave_data()
@@ -328,7 +317,7 @@ void TestIniFile::loadAndSave()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(u"Velmarotte.INI"_s);
-    writePlain(path, bytes);
+    writeBytes(path, bytes);
 
     vm::IniFile ini(path);
     vm::Status status = ini.load();
@@ -337,7 +326,7 @@ void TestIniFile::loadAndSave()
 
     status = ini.save();
     QVERIFY2(status.ok(), qPrintable(status.message()));
-    QCOMPARE(readPlain(path), saved);
+    QCOMPARE(readBytes(path), saved);
 }
 
 void TestIniFile::loadsMissingFileAsEmpty()
