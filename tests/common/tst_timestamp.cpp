@@ -30,7 +30,7 @@ void TestTimeStamp::formats_data()
         << QDateTime(QDate(2024, 7, 9), QTime(13, 1, 2, 999)) << u"20240709-130102"_s;
 }
 
-// The stamp shows local time whatever time spec the caller passes.
+// The stamp shows local time whatever time zone the caller passes.
 void TestTimeStamp::formats()
 {
     QFETCH(QDateTime, when);
