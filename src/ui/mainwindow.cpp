@@ -41,6 +41,7 @@ TFrmMain::TFrmMain(const ProgramPaths& paths, QWidget* parent)
     : QMainWindow(parent)
     , m_paths(paths)
     , m_collection(paths)
+    , m_referenceTables(paths.dataFolder())
 {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("Velmarotte Version 3.1   Modellbahn-Verwaltung"));
@@ -178,7 +179,8 @@ void TFrmMain::StartTimerTimer()
 
     // Every list is read, even when an earlier one fails: a list whose file
     // could not be read stays empty and refuses to be written.
-    const QStringList errors = m_collection.loadAll();
+    QStringList errors = m_collection.loadAll();
+    errors += m_referenceTables.LoadReferenceTables();
     for (ItemListModel* model : m_models) {
         model->reload();
     }

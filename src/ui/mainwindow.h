@@ -2,6 +2,7 @@
 
 #include "collection/collection.h"
 #include "common/programpaths.h"
+#include "reference/referencetables.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -31,6 +32,7 @@ public:
     void setDisplayWindow(QWidget* window) { m_displayWindow = window; }
 
     Collection& collection() { return m_collection; }
+    ReferenceTables& referenceTables() { return m_referenceTables; }
     ItemGrid* grid(int listIndex) const { return m_grids[listIndex]; }
     int activeList() const;
     void setActiveList(int listIndex);
@@ -63,6 +65,7 @@ private:
 
     ProgramPaths m_paths;
     Collection m_collection;
+    ReferenceTables m_referenceTables;
     std::array<ItemListModel*, kListCount> m_models{};
     std::array<ItemGrid*, kListCount> m_grids{};
 

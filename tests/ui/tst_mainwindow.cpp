@@ -1,5 +1,7 @@
 #include "collection/listfile.h"
 #include "platform/prompts.h"
+#include "reference/referencetables.h"
+#include "reference/vocabularies.h"
 #include "ui/appwindows.h"
 #include "ui/itemgrid.h"
 #include "ui/mainwindow.h"
@@ -35,6 +37,14 @@ QMap<QString, QByteArray> snapshot(const QString& folder)
 ProgramPaths pathsIn(const QTemporaryDir& dir)
 {
     return ProgramPaths::fromExecutable(dir.filePath(QStringLiteral("Velmarotte")));
+}
+
+// A data folder as an earlier run leaves it: the producer table exists.
+void prepareDataFolder(const ProgramPaths& paths)
+{
+    QVERIFY(QDir().mkpath(paths.dataFolder()));
+    QVERIFY(writeReferenceFile(paths.dataFile(QStringLiteral("PRODUCER.CSV")), builtInProducers())
+                .ok());
 }
 
 void startAndWait(TFrmMain& main)
@@ -94,8 +104,10 @@ void TestMainWindow::firstStartInEmptyFolder()
     QCOMPARE(supplies->listColumnWidth(3), 0); // "Bahnver." of accessories
 
     main.close();
-    // Starting and closing writes no data file.
-    QVERIFY(QDir(dir.filePath(QStringLiteral("DATA"))).isEmpty());
+    // The producer table is the only file the first start writes.
+    QCOMPARE(QDir(dir.filePath(QStringLiteral("DATA"))).entryList(QDir::Files),
+             QStringList{QStringLiteral("PRODUCER.CSV")});
+    QCOMPARE(main.referenceTables().producers.size(), 36);
 }
 
 void TestMainWindow::windowsAreCreatedOnceAndHideOnClose()
@@ -135,7 +147,7 @@ void TestMainWindow::listsAreReadFromTheirFiles()
     QTemporaryDir dir;
     ScriptedPrompts prompts;
     const ProgramPaths paths = pathsIn(dir);
-    QVERIFY(QDir().mkpath(paths.dataFolder()));
+    prepareDataFolder(paths);
     ItemList wagons = ItemList::empty(Layout::Vehicle);
     for (int r = 1; r <= 3; ++r) {
         wagons.setCell(r, 0, FormatRecordNumber(r));
@@ -171,6 +183,7 @@ void TestMainWindow::unreadableListIsReportedAndNeverWritten()
     QTemporaryDir dir;
     ScriptedPrompts prompts;
     const ProgramPaths paths = pathsIn(dir);
+    prepareDataFolder(paths);
     QVERIFY(QDir().mkpath(paths.dataFile(QStringLiteral("SUPPLIES.CSV"))));
     ItemList sales = ItemList::empty(Layout::Vehicle);
     sales.setCell(1, 2, QStringLiteral("verkauft"));
