@@ -6,6 +6,7 @@
 
 #include "collection/itemlist.h"
 #include "collection/listfile.h"
+#include "collection/totals.h"
 #include "common/atomicfile.h"
 
 #include <QByteArray>
@@ -135,11 +136,41 @@ void BM_SaveAtomicOnly(benchmark::State& state)
     }
 }
 
+// Count and sums of the list as the status bar shows them.
+void BM_Totals(benchmark::State& state)
+{
+    const QList<bool> hidden(g_fixture->loaded.rowCount(), false);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(vm::computeTotals(g_fixture->loaded, hidden));
+    }
+}
+
+// Touches the same three cells of every row and only adds their lengths.
+void BM_TotalsBaseline(benchmark::State& state)
+{
+    const vm::ItemList& list = g_fixture->loaded;
+    const int columns[] = {vm::ColumnByHeader(list, QStringLiteral("Anzahl")),
+                           vm::ColumnByHeader(list, QStringLiteral("Katalogwert")),
+                           vm::ColumnByHeader(list, QStringLiteral("Preis"))};
+    for (auto _ : state) {
+        qsizetype sum = 0;
+        for (int r = 1; r < list.rowCount(); ++r) {
+            sum += list.cell(r, 0).size();
+            for (int c : columns) {
+                sum += list.cell(r, c).size();
+            }
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+}
+
 BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadBaseline)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveBaseline)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveAtomicOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Totals)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TotalsBaseline)->Unit(benchmark::kMillisecond);
 
 // The console table as usual, plus the mean real time per iteration of every
 // benchmark that ran without error.
@@ -281,5 +312,6 @@ int main(int argc, char** argv)
     printRatio(reporter, "save", "BM_Save", "BM_SaveBaseline");
     // What the list writer adds on top of the atomic replace.
     printRatio(reporter, "save-over-atomic", "BM_Save", "BM_SaveAtomicOnly");
+    printRatio(reporter, "totals", "BM_Totals", "BM_TotalsBaseline");
     return 0;
 }

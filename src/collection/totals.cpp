@@ -27,6 +27,19 @@ qint64 clampSum(qint64 value)
     return std::clamp(value, -kSumBound, kSumBound);
 }
 
+// trimmed() with a fast path: most cells start and end with a printable
+// ASCII character and need no Unicode space test at all.
+QStringView trimView(QStringView text)
+{
+    auto plain = [](QChar c) {
+        return c.unicode() > 0x20 && c.unicode() < 0x7F;
+    };
+    if (text.isEmpty() || (plain(text.front()) && plain(text.back()))) {
+        return text;
+    }
+    return text.trimmed();
+}
+
 bool isAsciiDigit(QChar c)
 {
     return c >= u'0' && c <= u'9';
@@ -41,7 +54,7 @@ void addDigit(qint64& value, QChar digit)
 // "Anzahl": a whole number of at least zero, 1 otherwise.
 qint64 itemCount(const QString& cell)
 {
-    const QString text = cell.trimmed();
+    const QStringView text = trimView(cell);
     if (text.isEmpty()) {
         return 1;
     }
@@ -59,19 +72,20 @@ qint64 itemCount(const QString& cell)
 
 std::optional<qint32> readTotalsAmount(const QString& cell)
 {
-    QString text = cell.trimmed();
+    // Views only: the totals read three cells of every row, so no copies.
+    QStringView text = trimView(cell);
     if (text.isEmpty()) {
         return 0;
     }
     bool negative = false;
     if (text.startsWith(u'-')) {
         negative = true;
-        text.remove(0, 1);
+        text = text.sliced(1);
     }
 
     const qsizetype last = std::max(text.lastIndexOf(u','), text.lastIndexOf(u'.'));
-    const QString whole = last < 0 ? text : text.left(last);
-    const QString decimals = last < 0 ? QString() : text.mid(last + 1);
+    const QStringView whole = last < 0 ? text : text.left(last);
+    const QStringView decimals = last < 0 ? QStringView() : text.sliced(last + 1);
 
     bool haveDigit = false;
     qint64 units = 0;
@@ -117,7 +131,7 @@ ListTotals computeTotals(const ItemList& list, const QList<bool>& hiddenRows)
         if (row < hiddenRows.size() && hiddenRows.at(row)) {
             continue;
         }
-        if (numberColumn < 0 || list.cell(row, numberColumn).trimmed().isEmpty()) {
+        if (numberColumn < 0 || trimView(list.cell(row, numberColumn)).isEmpty()) {
             continue;
         }
         const qint64 n = countColumn < 0 ? 1 : itemCount(list.cell(row, countColumn));
